@@ -1,0 +1,42 @@
+// The platform's application object and message loop, the hidden owner
+// object that takes exit requests from other threads, and process exit.
+// The runtime reaches Qt only through these functions.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace platform {
+
+// Creates the application object once (later calls do nothing).
+void CreateApplication(int& argc, char** argv);
+bool ApplicationExists();
+// Destroys the application object made by CreateApplication.
+void DestroyApplication();
+
+// Runs the message loop until QuitMessageLoop; returns the quit code.
+int RunMessageLoop();
+// Ends the running loop with code (posted: takes effect when the loop next runs).
+void QuitMessageLoop(int code);
+// Delivers every message already waiting.
+void DispatchPendingMessages();
+
+// The hidden owner object on the main thread.
+void CreateOwnerObject();
+void DestroyOwnerObject();
+bool OwnerObjectExists();
+// Runs fn on the main thread through the owner object and waits for it.
+void RunOnMainThread(const std::function<void()>& fn);
+
+void RecordMainThread();
+bool OnMainThread();
+
+// Ends the process with code at once (status = code & 0xFF).
+[[noreturn]] void ExitProcess(int code);
+
+// The directory of the running executable, with its trailing '/'; empty when
+// the path has no '/'.
+std::string ExecutableDirectory();
+bool SetCurrentDirectory(const std::string& dir);
+
+}  // namespace platform

@@ -1,0 +1,158 @@
+// GBK <-> Unicode through two lookup tables built once from glibc's GB18030
+// converter; the rare four-byte GB18030 sequences go through iconv directly.
+#include "platform/gbk.h"
+
+#include <iconv.h>
+
+#include <QString>
+#include <array>
+#include <memory>
+#include <vector>
+
+namespace platform {
+namespace {
+
+constexpr char16_t kEuro = 0x20AC;
+constexpr char16_t kReplacement = 0xFFFD;
+constexpr int kLeadCount = 0xFE - 0x81 + 1;
+constexpr int kTrailCount = 0xFE - 0x40 + 1;
+
+bool IsLead(uint8_t b) { return b >= 0x81 && b <= 0xFE; }
+bool IsTrail(uint8_t b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
+bool IsFourByteDigit(uint8_t b) { return b >= 0x30 && b <= 0x39; }
+
+// Converts one sequence with iconv; empty on failure.
+std::string Iconv(const char* to, const char* from, const char* bytes, size_t size) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == iconv_t(-1)) return {};
+  std::string out(size * 4 + 8, '\0');
+  char* in = const_cast<char*>(bytes);
+  size_t in_left = size;
+  char* dst = out.data();
+  size_t out_left = out.size();
+  const size_t rc = iconv(cd, &in, &in_left, &dst, &out_left);
+  iconv_close(cd);
+  if (rc == size_t(-1) || in_left != 0) return {};
+  out.resize(out.size() - out_left);
+  return out;
+}
+
+// Decodes one GB18030 sequence to UTF-16 code units (one or two); empty on failure.
+std::u16string DecodeSequence(const char* bytes, size_t size) {
+  const std::string utf16 = Iconv("UTF-16LE", "GB18030", bytes, size);
+  std::u16string units;
+  for (size_t i = 0; i + 1 < utf16.size(); i += 2)
+    units.push_back(char16_t(uint8_t(utf16[i]) | (uint8_t(utf16[i + 1]) << 8)));
+  return units;
+}
+
+struct Tables {
+  std::array<char16_t, kLeadCount * kTrailCount> decode{};  // 0 = not a two-byte code
+  std::vector<uint16_t> encode = std::vector<uint16_t>(0x10000, 0);  // 0 = no two-byte code
+
+  Tables() {
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+      for (int trail = 0x40; trail <= 0xFE; ++trail) {
+        if (!IsTrail(uint8_t(trail))) continue;
+        const char pair[2] = {char(lead), char(trail)};
+        const std::u16string u = DecodeSequence(pair, 2);
+        if (u.size() != 1) continue;
+        decode[(lead - 0x81) * kTrailCount + (trail - 0x40)] = u[0];
+        if (encode[u[0]] == 0) encode[u[0]] = uint16_t(lead << 8 | trail);
+      }
+    }
+    encode[kEuro] = 0x0080;  // code page 936 keeps the euro sign as the single byte 0x80
+  }
+};
+
+const Tables& GetTables() {
+  static const Tables tables;
+  return tables;
+}
+
+template <class Sink>
+void Decode(std::string_view gbk, Sink&& put) {
+  const Tables& t = GetTables();
+  const auto* p = reinterpret_cast<const uint8_t*>(gbk.data());
+  const size_t n = gbk.size();
+  size_t i = 0;
+  while (i < n) {
+    const uint8_t b = p[i];
+    if (b < 0x80) { put(char16_t(b)); ++i; continue; }
+    if (b == 0x80) { put(kEuro); ++i; continue; }
+    if (IsLead(b) && i + 1 < n) {
+      const uint8_t c = p[i + 1];
+      if (IsTrail(c)) {
+        const char16_t u = t.decode[(b - 0x81) * kTrailCount + (c - 0x40)];
+        if (u != 0) { put(u); i += 2; continue; }
+      } else if (IsFourByteDigit(c) && i + 3 < n) {
+        const std::u16string u = DecodeSequence(reinterpret_cast<const char*>(p + i), 4);
+        if (!u.empty()) { for (char16_t unit : u) put(unit); i += 4; continue; }
+      }
+    }
+    put(kReplacement);  // shown only; the program's bytes are not touched
+    ++i;
+  }
+}
+
+void AppendFourByte(std::string& out, const char16_t* units, size_t count) {
+  std::string utf16le;
+  for (size_t k = 0; k < count; ++k) {
+    utf16le.push_back(char(units[k] & 0xFF));
+    utf16le.push_back(char(units[k] >> 8));
+  }
+  std::string g = Iconv("GB18030", "UTF-16LE", utf16le.data(), utf16le.size());
+  if (g.empty()) g = "\x84\x31\xA4\x37";  // U+FFFD for a lone surrogate
+  out += g;
+}
+
+}  // namespace
+
+std::u16string GbkToUtf16(std::string_view gbk) {
+  std::u16string out(gbk.size(), u'\0');
+  size_t k = 0;
+  Decode(gbk, [&](char16_t u) { out[k++] = u; });
+  out.resize(k);
+  return out;
+}
+
+std::string Utf16ToGbk(std::u16string_view text) {
+  const Tables& t = GetTables();
+  std::string out;
+  out.reserve(text.size() * 2);
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char16_t u = text[i];
+    if (u < 0x80) { out.push_back(char(u)); continue; }
+    const uint16_t code = t.encode[u];
+    if (code == 0x0080) { out.push_back(char(0x80)); continue; }
+    if (code != 0) { out.push_back(char(code >> 8)); out.push_back(char(code & 0xFF)); continue; }
+    const bool pair = u >= 0xD800 && u <= 0xDBFF && i + 1 < text.size() &&
+                      text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+    AppendFourByte(out, &text[i], pair ? 2 : 1);
+    if (pair) ++i;
+  }
+  return out;
+}
+
+std::string GbkToUtf8(std::string_view gbk) { return GbkToQString(gbk).toStdString(); }
+
+std::string Utf8ToGbk(std::string_view utf8) {
+  return QStringToGbk(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
+}
+
+QString GbkToQString(std::string_view gbk) {
+  // Every byte yields at most one UTF-16 unit, so the text fits in gbk.size().
+  QString out(qsizetype(gbk.size()), Qt::Uninitialized);
+  QChar* d = out.data();
+  qsizetype k = 0;
+  Decode(gbk, [&](char16_t u) { d[k++] = QChar(u); });
+  out.truncate(k);
+  return out;
+}
+
+std::string QStringToGbk(const QString& text) {
+  return Utf16ToGbk(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                        size_t(text.size())));
+}
+
+}  // namespace platform

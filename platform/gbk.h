@@ -1,0 +1,23 @@
+// The one conversion between the program's GBK texts and Unicode, used where
+// text crosses into or out of Qt. GB18030 rules: every GBK code keeps its GBK
+// bytes, 0x80 is the euro sign, characters outside GBK get their four-byte
+// GB18030 sequence, and invalid bytes decode as U+FFFD.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class QString;
+
+namespace platform {
+
+std::u16string GbkToUtf16(std::string_view gbk);
+std::string Utf16ToGbk(std::u16string_view text);
+
+std::string GbkToUtf8(std::string_view gbk);
+std::string Utf8ToGbk(std::string_view utf8);
+
+QString GbkToQString(std::string_view gbk);
+std::string QStringToGbk(const QString& text);
+
+}  // namespace platform

@@ -1,0 +1,16 @@
+// The event-suppression counter.
+#include "runtime/event_suppression.h"
+
+namespace rt {
+namespace {
+int g_depth = 0;
+}
+
+void SuppressEvents() { ++g_depth; }
+void ResumeEvents() {
+  if (g_depth > 0) --g_depth;
+}
+bool EventsSuppressed() { return g_depth > 0; }
+int EventSuppressionDepth() { return g_depth; }
+
+}  // namespace rt

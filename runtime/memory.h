@@ -1,0 +1,30 @@
+// Runtime memory: every block handed between commands, properties and the
+// program lives here; pointers into the program's constant block are never freed.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace rt {
+
+// Allocates n bytes (not zeroed). Running out raises the out-of-memory
+// run-time error and does not return. A negative n counts as 0.
+void* RuntimeAlloc(int64_t n);
+// Allocates n bytes; null on failure, no error.
+void* RuntimeAllocRaw(int64_t n);
+// Returns p to the heap; null and constant pointers are ignored.
+void RuntimeFree(void* p);
+// Resizes p (null: allocates). A constant p is copied into a new block of n
+// bytes, at most up to the end of the constant block. Failure raises the
+// out-of-memory error.
+void* RuntimeRealloc(void* p, int64_t n);
+
+// The constant block: [start, start + size). Set at start-up, cleared at the end.
+void SetConstantBlock(const void* start, size_t size);
+void ClearConstantBlock();
+bool IsConstant(const void* p);
+
+// Raises "分配 %d 字节内存失败!" with the byte count; never returns.
+[[noreturn]] void RaiseOutOfMemory(int64_t n);
+
+}  // namespace rt
