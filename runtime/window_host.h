@@ -27,6 +27,9 @@ class WindowHost {
                              int32_t member, uint64_t value) = 0;
   // The live window (control_id 0) or control, or null.
   virtual void* LiveObject(uint32_t window_id, uint32_t control_id) = 0;
+  // The platform window (a QWidget*) of a live window or control, or null;
+  // used as the owner of message boxes.
+  virtual void* PlatformWindow(uint32_t window_id, uint32_t control_id) = 0;
   // True while some loaded window still has a live platform window.
   virtual bool AnyWindowAlive() = 0;
   // For the error report: the tag text of a registered window, or nothing
