@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libboost-regex-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils fonts-wqy-microhei
+  xvfb xauth x11-utils xdotool imagemagick fonts-wqy-microhei
   dpkg-dev fakeroot file
 )
 
