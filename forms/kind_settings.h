@@ -22,7 +22,9 @@ struct FontDescription {
   int32_t weight = 400;
   uint8_t italic = 0, underline = 0, strike_out = 0, char_set = 0;
   uint8_t out_precision = 0, clip_precision = 0, quality = 0, pitch_and_family = 0;
-  std::string face;  // GBK, at most 31 bytes; empty = default face for the character set
+  std::string face;  // GBK, at most 31 bytes (longer is cut on writing); empty = default face for the character set
+
+  bool operator==(const FontDescription&) const = default;
 };
 using Block = std::vector<uint8_t>;
 
@@ -40,6 +42,8 @@ struct WindowSettings {
   std::string class_name;                        // version 6
   Block background_picture, icon, background_sound;
   std::string caption, help_file;
+
+  bool operator==(const WindowSettings&) const = default;
 };
 
 struct EditBoxSettings {
@@ -55,6 +59,8 @@ struct EditBoxSettings {
   std::optional<FontDescription> font;
   std::string content;
   std::string data_source, data_column;          // version 2
+
+  bool operator==(const EditBoxSettings&) const = default;
 };
 
 struct LabelSettings {
@@ -70,6 +76,8 @@ struct LabelSettings {
   Block picture;
   std::string caption;
   std::string data_source, data_column;          // version 2
+
+  bool operator==(const LabelSettings&) const = default;
 };
 
 struct ButtonSettings {
@@ -79,6 +87,8 @@ struct ButtonSettings {
   Block picture;
   std::optional<FontDescription> font;
   std::string caption;
+
+  bool operator==(const ButtonSettings&) const = default;
 };
 
 struct CheckBoxSettings {
@@ -91,6 +101,8 @@ struct CheckBoxSettings {
   std::optional<FontDescription> font;
   std::string caption;
   std::string data_source, data_column;          // version 2
+
+  bool operator==(const CheckBoxSettings&) const = default;
 };
 
 struct GroupBoxSettings {
@@ -100,6 +112,8 @@ struct GroupBoxSettings {
   Colour text_colour = kBlack, background = kButtonFace;
   std::optional<FontDescription> font;
   std::string caption;
+
+  bool operator==(const GroupBoxSettings&) const = default;
 };
 
 struct ComboBoxSettings {
@@ -115,6 +129,8 @@ struct ComboBoxSettings {
   std::vector<std::string> items;                // GBK; written with a u16 count, 0xFFFF + u32 when large
   std::string data_source, data_column;          // version >= 2
   uint32_t version3_flag = 0;                    // version 3
+
+  bool operator==(const ComboBoxSettings&) const = default;
 };
 
 struct ListColumn {
@@ -123,12 +139,16 @@ struct ListColumn {
   uint32_t alignment = 0;  // 0 left, 1 centre, 2 right
   uint32_t width = 0;
   std::string title;       // GBK
+
+  bool operator==(const ListColumn&) const = default;
 };
 
 struct ListInitialRow {    // one record of the initial-rows block
   uint8_t sub_item = 0;    // 0 starts a new row; non-zero sets the next sub-item of the last row
   int32_t image = -1, state_image = -1, indent = 0, item_value = 0;
   std::string text, skipped_text;
+
+  bool operator==(const ListInitialRow&) const = default;
 };
 
 struct ReportListSettings {
@@ -147,6 +167,8 @@ struct ReportListSettings {
   std::vector<ListColumn> columns;
   Block state_images;
   std::vector<ListInitialRow> initial_rows;
+
+  bool operator==(const ReportListSettings&) const = default;
 };
 
 // Decoding: empty bytes leave the defaults and succeed; a version above the

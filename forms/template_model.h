@@ -9,9 +9,14 @@
 
 namespace forms {
 
+// Kind code of a menu item, whose record stores MenuItemRecord after its remark.
+constexpr uint32_t kMenuItemKind = 0x00010003;
+
 struct EventBinding {
   int32_t event = 0;
   uint32_t handler_offset = 0xFFFFFFFF;  // index into the procedure table; 0xFFFFFFFF = none
+
+  bool operator==(const EventBinding&) const = default;
 };
 
 // A menu item's record after its remark (the main window has none).
@@ -19,6 +24,8 @@ struct MenuItemRecord {
   std::array<uint8_t, 12> settings{};
   std::string caption;  // GBK
   uint32_t handler_offset = 0xFFFFFFFF;
+
+  bool operator==(const MenuItemRecord&) const = default;
 };
 
 struct UnitRecord {
@@ -28,7 +35,8 @@ struct UnitRecord {
   std::array<uint8_t, 16> reserved{};
   std::string name;              // GBK
   std::string remark;            // GBK
-  // For kind 0x00010003 (menu item) only the menu fields below are stored.
+  // For kind kMenuItemKind only `menu` is stored, instead of the fields below
+  // it. The reader sets is_menu_item from the kind; the writer goes by kind.
   bool is_menu_item = false;
   MenuItemRecord menu;
   int32_t left = 0, top = 0, width = 0, height = 0;
@@ -42,6 +50,8 @@ struct UnitRecord {
   std::vector<uint8_t> properties;  // the kind's property bytes (kind_settings.h), may be empty
 
   static constexpr uint32_t kVisible = 1, kDisabled = 2, kTabStop = 4;
+
+  bool operator==(const UnitRecord&) const = default;
 };
 
 struct WindowTemplate {
@@ -49,6 +59,8 @@ struct WindowTemplate {
   uint32_t word1 = 0, word2 = 0;  // kept, unused by building
   std::string text1, text2;       // kept, unused by building
   std::vector<UnitRecord> units;  // unit 0 is the window's own unit
+
+  bool operator==(const WindowTemplate&) const = default;
 };
 
 }  // namespace forms
