@@ -1,0 +1,53 @@
+// The regex library's record and its notify function.
+#include "regex/regex_library.h"
+
+#include <iterator>
+
+#include "regex/pattern.h"
+#include "regex/regex_texts.h"
+#include "regex/search_all.h"
+#include "regex/search_result.h"
+#include "regex/service_memory.h"
+
+namespace regex_service {
+namespace {
+
+constexpr int32_t kNotifyStart = 1;
+
+// Positions give the TypeTags 0x00020001 and 0x00020002.
+const rt::DataTypeInfo kTypes[] = {
+    {texts::kPatternTypeName, "regex"},
+    {texts::kSearchResultTypeName, "SearchResult"},
+};
+
+const rt::CommandEntry kCommands[] = {
+    PatternCreate,     SearchAll,        SearchResultDestruct,
+    ResultMatchText,   PatternConstruct, PatternDestruct,
+};
+
+rt::LibraryInfo MakeLibraryInfo() {
+  rt::LibraryInfo info;
+  info.identifier = "regex_service";
+  info.name = "regex";
+  info.type_count = std::size(kTypes);
+  info.types = kTypes;
+  info.command_count = std::size(kCommands);
+  info.commands = kCommands;
+  info.notify = RegexLibraryNotify;
+  return info;
+}
+
+}  // namespace
+
+intptr_t RegexLibraryNotify(int32_t code, intptr_t a, intptr_t) {
+  if (code != kNotifyStart) return -1;
+  StoreRuntimeNotify(reinterpret_cast<rt::NotifyFunction>(a));
+  return 0;
+}
+
+}  // namespace regex_service
+
+const rt::LibraryInfo& RegexLibrary() {
+  static const rt::LibraryInfo info = regex_service::MakeLibraryInfo();
+  return info;
+}
