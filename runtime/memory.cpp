@@ -1,10 +1,10 @@
 // Runtime memory on malloc, with the constant-block range that free skips.
 #include "runtime/memory.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "runtime/errors.h"
 #include "runtime/runtime_texts.h"
@@ -34,9 +34,10 @@ bool IsConstant(const void* p) {
 }
 
 void RaiseOutOfMemory(int64_t n) {
-  char message[64];
-  std::snprintf(message, sizeof message, texts::kOutOfMemoryFormat, int(n));
-  RaiseError(message, 0, 0, 0);
+  // Counts are 64-bit here: the whole count replaces the format's "%d".
+  std::string message = texts::kOutOfMemoryFormat;
+  message.replace(message.find("%d"), 2, std::to_string(n));
+  RaiseError(message.c_str(), 0, 0, 0);
 }
 
 void* RuntimeAllocRaw(int64_t n) { return std::malloc(BlockSize(n)); }

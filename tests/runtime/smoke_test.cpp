@@ -1,3 +1,0 @@
-#include <gtest/gtest.h>
-#include "runtime/type_tag.h"
-TEST(TypeTag, ClassifiesTags) { EXPECT_EQ(rt::ClassOf(rt::tag::kInt), rt::TagClass::kBuiltIn); }
