@@ -21,8 +21,7 @@ constexpr std::string_view kTabSign = "\xE2\x87\xA5";  // U+21E5, stands for one
 
 struct Constant {
   std::string name;
-  std::vector<std::string> lines;  // UTF-8, tab signs already replaced
-  int source_line = 0;
+  std::vector<std::string> lines;  // GBK
 };
 
 struct Laid {
@@ -58,46 +57,6 @@ std::string_view TrimRight(std::string_view line) {
   return line;
 }
 
-std::string BodyOf(std::string_view line, const std::string& where) {
-  line = TrimRight(line);
-  if (line.size() < 2 || line.back() != '|') Fail(where, "a text line must end with '|'");
-  std::string_view body = line.substr(1, line.size() - 2);
-  if (body.find('\t') != std::string_view::npos) Fail(where, "raw tab in a text line; write the tab sign instead");
-  return ReplaceTabSigns(std::string(body));
-}
-
-std::vector<Constant> Parse(std::istream& in, const std::string& path) {
-  std::vector<Constant> constants;
-  std::set<std::string> names;
-  std::string raw;
-  for (int number = 1; std::getline(in, raw); ++number) {
-    const std::string where = path + ":" + std::to_string(number);
-    const std::string_view line = TrimRight(raw);
-    if (line.empty() || line[0] == '#') continue;
-    if (line[0] == '|') {
-      if (constants.empty()) Fail(where, "text line before the first [name]");
-      constants.back().lines.push_back(BodyOf(raw, where));
-    } else if (line[0] == '[' && line.back() == ']') {
-      std::string name(line.substr(1, line.size() - 2));
-      if (!IsIdentifier(name)) Fail(where, "'" + name + "' is not a C++ identifier");
-      if (!names.insert(name).second) Fail(where, "'" + name + "' is defined twice");
-      constants.push_back({std::move(name), {}, number});
-    } else {
-      Fail(where, "expected [name], |text| or a # comment");
-    }
-  }
-  return constants;
-}
-
-std::string Join(const std::vector<std::string>& lines) {
-  std::string text;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) text += "\r\n";
-    text += lines[i];
-  }
-  return text;
-}
-
 // UTF-8 to GBK; fails on a character that GBK cannot hold or invalid UTF-8.
 std::string ToGbk(const std::string& utf8, const std::string& where) {
   iconv_t cd = iconv_open("GBK", "UTF-8");
@@ -116,6 +75,47 @@ std::string ToGbk(const std::string& utf8, const std::string& where) {
   out.resize(out.size() - out_left);
   if (out.find('\0') != std::string::npos) Fail(where, "a text may not hold a NUL byte");
   return out;
+}
+
+// The GBK bytes of one text line.
+std::string BodyOf(std::string_view line, const std::string& where) {
+  line = TrimRight(line);
+  if (line.size() < 2 || line.back() != '|') Fail(where, "a text line must end with '|'");
+  std::string_view body = line.substr(1, line.size() - 2);
+  if (body.find('\t') != std::string_view::npos) Fail(where, "raw tab in a text line; write the tab sign instead");
+  return ToGbk(ReplaceTabSigns(std::string(body)), where);
+}
+
+std::vector<Constant> Parse(std::istream& in, const std::string& path) {
+  std::vector<Constant> constants;
+  std::set<std::string> names;
+  std::string raw;
+  for (int number = 1; std::getline(in, raw); ++number) {
+    const std::string where = path + ":" + std::to_string(number);
+    const std::string_view line = TrimRight(raw);
+    if (line.empty() || line[0] == '#') continue;
+    if (line[0] == '|') {
+      if (constants.empty()) Fail(where, "text line before the first [name]");
+      constants.back().lines.push_back(BodyOf(raw, where));
+    } else if (line[0] == '[' && line.back() == ']') {
+      std::string name(line.substr(1, line.size() - 2));
+      if (!IsIdentifier(name)) Fail(where, "'" + name + "' is not a C++ identifier");
+      if (!names.insert(name).second) Fail(where, "'" + name + "' is defined twice");
+      constants.push_back({std::move(name), {}});
+    } else {
+      Fail(where, "expected [name], |text| or a # comment");
+    }
+  }
+  return constants;
+}
+
+std::string Join(const std::vector<std::string>& lines) {
+  std::string text;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text += "\r\n";
+    text += lines[i];
+  }
+  return text;
 }
 
 void WriteHeader(std::ostream& out, const std::vector<Laid>& laid) {
@@ -183,9 +183,8 @@ int main(int argc, char** argv) {
     std::string block;
     std::vector<Laid> laid;
     for (const Constant& constant : Parse(in, argv[1])) {
-      const std::string where = std::string(argv[1]) + ":" + std::to_string(constant.source_line);
       laid.push_back({constant.name, block.size()});
-      block += ToGbk(Join(constant.lines), where);
+      block += Join(constant.lines);
       block += '\0';
     }
     std::ostringstream header, source;
