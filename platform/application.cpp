@@ -58,6 +58,10 @@ void RunOnMainThread(const std::function<void()>& fn) {
   QMetaObject::invokeMethod(g_owner.get(), fn, Qt::BlockingQueuedConnection);
 }
 
+void PostToMainThread(const std::function<void()>& fn) {
+  if (g_owner) QMetaObject::invokeMethod(g_owner.get(), fn, Qt::QueuedConnection);
+}
+
 void RecordMainThread() { g_main_thread = QThread::currentThread(); }
 bool OnMainThread() { return g_main_thread == nullptr || QThread::currentThread() == g_main_thread; }
 

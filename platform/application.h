@@ -27,6 +27,9 @@ void DestroyOwnerObject();
 bool OwnerObjectExists();
 // Runs fn on the main thread through the owner object and waits for it.
 void RunOnMainThread(const std::function<void()>& fn);
+// Queues fn to run on the main thread through the owner object and returns
+// at once, without waiting for the main thread.
+void PostToMainThread(const std::function<void()>& fn);
 
 void RecordMainThread();
 bool OnMainThread();

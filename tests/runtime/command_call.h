@@ -51,14 +51,18 @@ inline std::vector<std::string> TakeTextArray(const rt::ResultRecord& result) {
   return elements;
 }
 
-// Regex for EXPECT_EXIT that matches exactly `text` (special characters escaped).
-inline std::string Exactly(const std::string& text) {
-  std::string pattern = "^";
+// Regex for EXPECT_EXIT that matches `text` at the end of the output
+// (special characters escaped).
+inline std::string EndsWith(const std::string& text) {
+  std::string pattern;
   for (char c : text) {
     if (std::string_view("\\^$.|?*+()[]{}").find(c) != std::string_view::npos) pattern += '\\';
     pattern += c;
   }
   return pattern + "$";
 }
+
+// Regex for EXPECT_EXIT that matches exactly `text`.
+inline std::string Exactly(const std::string& text) { return "^" + EndsWith(text); }
 
 }  // namespace runtime_test
