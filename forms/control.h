@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "forms/kind_settings.h"
 #include "forms/template_model.h"
@@ -51,6 +52,9 @@ class Control {
   virtual bool Set(int entry, const PropertyValue& value) = 0;
   // The window and all its controls exist.
   virtual void WindowComplete() {}
+  // The control's current settings as property bytes, stored into its unit
+  // before it is built anew; nothing keeps the unit's bytes as they are.
+  virtual std::optional<std::vector<uint8_t>> CurrentPropertyBytes() const { return std::nullopt; }
 
   uint32_t window_id() const { return window_id_; }
   uint32_t control_id() const { return control_id_; }
@@ -80,6 +84,11 @@ struct KindInfo {
   bool raises_events;
   std::unique_ptr<Control> (*create)(const CreateParams& params);
 };
+
+// Places a control's new widget as its unit stores it: geometry in the
+// parent's client area, disabled when flagged, focusable by Tab only when a
+// tab stop. Kinds call it in create before their own adjustments.
+void PlaceControlWidget(QWidget* widget, const UnitRecord& unit);
 
 // The registered kinds; null for an unknown code.
 const KindInfo* FindKind(uint32_t code);

@@ -14,6 +14,7 @@ const char kEventWindowNotFound[] = "未找到引发事件的窗口";
 const char kEventControlNotFound[] = "未找到引发事件的窗口组件";
 const char kEventControlInvalid[] = "引发事件的窗口组件无效";
 const char kServiceUnavailable[] = "此运行时服务在本系统中不可用";
+const char kDefaultFontFace[] = "宋体";
 
 const char* const kNumberedErrors[11] = {
     "数组成员引用下标超出定义范围",

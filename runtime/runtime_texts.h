@@ -15,6 +15,7 @@ extern const char kEventWindowNotFound[];    // "未找到引发事件的窗口"
 extern const char kEventControlNotFound[];   // "未找到引发事件的窗口组件"
 extern const char kEventControlInvalid[];    // "引发事件的窗口组件无效"
 extern const char kServiceUnavailable[];     // "此运行时服务在本系统中不可用"
+extern const char kDefaultFontFace[];        // "宋体", the face a font write falls back to
 
 // Numbered run-time errors 1..11, indexed by code - 1.
 extern const char* const kNumberedErrors[11];

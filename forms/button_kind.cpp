@@ -1,0 +1,79 @@
+// The button kind: a push button raising event 0 on click; type 1 marks the
+// window's default button, which only the window's Enter rules act on.
+#include "forms/button_kind.h"
+
+#include <QPushButton>
+
+#include "forms/appearance.h"
+#include "forms/settings_control.h"
+#include "platform/gbk.h"
+
+namespace forms {
+namespace {
+
+const PropertyEntry kProperties[] = {
+    {"picture", type_code::kPicture}, {"type", type_code::kPick},
+    {"caption", type_code::kText},    {"horizontal alignment", type_code::kPick},
+    {"vertical alignment", type_code::kPick}, {"font", type_code::kFont},
+};
+const SettingsField<ButtonSettings> kFields[] = {
+    &ButtonSettings::picture, &ButtonSettings::type,    &ButtonSettings::caption,
+    &ButtonSettings::h_align, &ButtonSettings::v_align, &ButtonSettings::font,
+};
+static_assert(std::size(kProperties) == std::size(kFields));
+
+const char* TextAlignStyle(uint32_t h_align) {
+  switch (h_align) {
+    case 0: return "text-align: left;";
+    case 2: return "text-align: right;";
+    default: return "";
+  }
+}
+
+}  // namespace
+
+class ButtonControl : public SettingsControl<ButtonSettings, QPushButton> {
+ public:
+  ButtonControl(const CreateParams& params, ButtonSettings settings)
+      : SettingsControl(params, std::move(settings), kFields) {
+    widget_ = new QPushButton(params.parent);
+    PlaceControlWidget(widget_, *params.unit);
+    // Enter is the window's business, never Qt's default-button habit.
+    widget_->setAutoDefault(false);
+    widget_->setDefault(false);
+    ApplySettings();
+    QObject::connect(widget_, &QPushButton::clicked, [this] { Press(); });
+  }
+
+  bool IsDefault() const { return settings_.type == 1; }
+  void Press() { RaiseEvent(0); }
+
+ protected:
+  void ApplySettings() override {
+    widget_->setText(platform::GbkToQString(settings_.caption));
+    widget_->setFont(ToQFont(settings_.font));
+    widget_->setStyleSheet(TextAlignStyle(settings_.h_align));
+  }
+};
+
+bool IsDefaultButton(const Control* control) {
+  const auto* button = dynamic_cast<const ButtonControl*>(control);
+  return button != nullptr && button->IsDefault();
+}
+
+bool PressButton(Control* control) {
+  auto* button = dynamic_cast<ButtonControl*>(control);
+  if (button == nullptr) return false;
+  button->Press();
+  return true;
+}
+
+static std::unique_ptr<Control> CreateButton(const CreateParams& params) {
+  auto settings = ReadButtonSettings(params.unit->properties);
+  if (!settings) return nullptr;
+  return std::make_unique<ButtonControl>(params, std::move(*settings));
+}
+
+const KindInfo kButtonKind{0x0001000B, kProperties, true, &CreateButton};
+
+}  // namespace forms

@@ -1,0 +1,15 @@
+// The set-up every control kind shares: placing its widget as the unit says.
+#include "forms/control.h"
+
+#include <QWidget>
+
+namespace forms {
+
+void PlaceControlWidget(QWidget* widget, const UnitRecord& unit) {
+  widget->setGeometry(unit.left, unit.top, std::max(unit.width, 0), std::max(unit.height, 0));
+  widget->setEnabled((unit.flags & UnitRecord::kDisabled) == 0);
+  const bool tab_stop = (unit.flags & UnitRecord::kTabStop) != 0;
+  if (!tab_stop && (widget->focusPolicy() & Qt::TabFocus)) widget->setFocusPolicy(Qt::ClickFocus);
+}
+
+}  // namespace forms
