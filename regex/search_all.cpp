@@ -46,8 +46,10 @@ class ResultList {
   }
 
   // The runtime array {1, n, the n block pointers}; null only before the
-  // runtime's notify entry arrived.
-  void* ToRuntimeArray() const {
+  // runtime's notify entry arrived. The list is trimmed first, so the spare
+  // capacity and the array are never held together.
+  void* ToRuntimeArray() {
+    ShrinkToFit();
     const uint32_t header[2] = {1, uint32_t(size_)};
     auto* array = static_cast<uint8_t*>(AllocateRuntimeBlock(sizeof header + size_ * sizeof(void*)));
     if (array == nullptr) return nullptr;
@@ -64,6 +66,14 @@ class ResultList {
     blocks_ = static_cast<void**>(grown);
     capacity_ = capacity;
     return true;
+  }
+
+  void ShrinkToFit() {
+    if (size_ == 0 || size_ == capacity_) return;
+    if (void* trimmed = std::realloc(blocks_, size_ * sizeof(void*))) {
+      blocks_ = static_cast<void**>(trimmed);
+      capacity_ = size_;
+    }
   }
 
   void** blocks_ = nullptr;
