@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <array>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -49,6 +50,8 @@ std::u16string DecodeSequence(const char* bytes, size_t size) {
 struct Tables {
   std::array<char16_t, kLeadCount * kTrailCount> decode{};  // 0 = not a two-byte code
   std::vector<uint16_t> encode = std::vector<uint16_t>(0x10000, 0);  // 0 = no two-byte code
+  // The few two-byte codes GB18030 maps beyond the BMP (FE51, FE52, ...), as surrogate pairs.
+  std::map<uint16_t, std::u16string> decode_pairs;
 
   Tables() {
     for (int lead = 0x81; lead <= 0xFE; ++lead) {
@@ -56,6 +59,7 @@ struct Tables {
         if (!IsTrail(uint8_t(trail))) continue;
         const char pair[2] = {char(lead), char(trail)};
         const std::u16string u = DecodeSequence(pair, 2);
+        if (u.size() == 2) decode_pairs[uint16_t(lead << 8 | trail)] = u;
         if (u.size() != 1) continue;
         decode[(lead - 0x81) * kTrailCount + (trail - 0x40)] = u[0];
         if (encode[u[0]] == 0) encode[u[0]] = uint16_t(lead << 8 | trail);
@@ -85,6 +89,8 @@ void Decode(std::string_view gbk, Sink&& put) {
       if (IsTrail(c)) {
         const char16_t u = t.decode[(b - 0x81) * kTrailCount + (c - 0x40)];
         if (u != 0) { put(u); i += 2; continue; }
+        const auto pair = t.decode_pairs.find(uint16_t(b << 8 | c));
+        if (pair != t.decode_pairs.end()) { for (char16_t unit : pair->second) put(unit); i += 2; continue; }
       } else if (IsFourByteDigit(c) && i + 3 < n) {
         const std::u16string u = DecodeSequence(reinterpret_cast<const char*>(p + i), 4);
         if (!u.empty()) { for (char16_t unit : u) put(unit); i += 4; continue; }
