@@ -2,9 +2,13 @@
 #include <array>
 
 #include "forms/button_kind.h"
+#include "forms/check_box.h"
+#include "forms/combo_box.h"
 #include "forms/control.h"
+#include "forms/edit_box.h"
 #include "forms/group_box_kind.h"
 #include "forms/label_kind.h"
+#include "forms/report_list.h"
 #include "forms/window_kind.h"
 
 namespace forms {
@@ -15,6 +19,10 @@ const std::array kKinds = {
     &kButtonKind,
     &kLabelKind,
     &kGroupBoxKind,
+    &kEditBoxKind,
+    &kCheckBoxKind,
+    &kComboBoxKind,
+    &kReportListKind,
 };
 
 }  // namespace

@@ -1,0 +1,254 @@
+// Edit boxes on QLineEdit / QPlainTextEdit: creation from the stored
+// settings, the text property and the change event.
+#include "forms/edit_box.h"
+
+#include <algorithm>
+#include <limits>
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTextDocument>
+
+#include "forms/stored_property.h"
+#include "forms/typed_text_filter.h"
+#include "forms/appearance.h"
+#include "forms/widget_styling.h"
+#include "platform/gbk.h"
+
+namespace forms {
+namespace {
+
+using Field = StoredField<EditBoxSettings>;
+using S = EditBoxSettings;
+
+constexpr PropertyEntry kProperties[] = {
+    {"text", type_code::kText},
+    {"border", type_code::kPick},
+    {"text colour", type_code::kColour},
+    {"background colour", type_code::kBackgroundColour},
+    {"font", type_code::kFont},
+    {"hide selection", type_code::kBoolean},
+    {"maximum length", type_code::kInteger2},
+    {"multi-line", type_code::kBoolean},
+    {"scroll bars", type_code::kPick},
+    {"alignment", type_code::kPick},
+    {"input mode", type_code::kPick},
+    {"password mask character", type_code::kText},
+    {"case conversion", type_code::kPick},
+    {"spinner mode", type_code::kPick},
+    {"spinner minimum", type_code::kInteger2},
+    {"spinner maximum", type_code::kInteger2},
+    {"selection start", type_code::kInteger2},
+    {"selection length", type_code::kInteger2},
+    {"selected text", type_code::kText},
+    {"data source", 1018},
+    {"data column", 1020},
+};
+
+const Field kFields[] = {
+    &S::content,         &S::border,         &S::text_colour,    &S::background,
+    &S::font,            &S::hide_selection, &S::max_length,     &S::multi_line,
+    &S::scroll_bars,     &S::alignment,      &S::input_mode,     std::monostate{},
+    &S::case_conversion, &S::spinner_mode,   &S::spinner_min,    &S::spinner_max,
+    &S::selection_start, &S::selection_length, std::monostate{}, &S::data_source,
+    &S::data_column,
+};
+static_assert(std::size(kProperties) == 21 && std::size(kFields) == std::size(kProperties));
+
+constexpr uint32_t kReadOnlyMode = 1, kPasswordMode = 2;
+constexpr int kEdgeHeight = 2;
+
+// The mask character as a text: one byte, or the two bytes of a GBK character.
+std::string MaskCharacterText(uint16_t mask) {
+  if (mask == 0) return {};
+  if (mask <= 0xFF) return std::string(1, char(mask));
+  return {char(mask >> 8), char(mask & 0xFF)};
+}
+
+uint16_t MaskCharacterOf(const std::string& text) {
+  if (text.empty()) return 0;
+  const auto first = uint8_t(text[0]);
+  if (first < 0x80 || text.size() < 2) return first;
+  return uint16_t(first << 8 | uint8_t(text[1]));
+}
+
+// The document's text with each paragraph or line separator as CR LF. The raw
+// text keeps no-break spaces, which toPlainText() would turn into spaces.
+QString TextWithCrLf(const QTextDocument& document) {
+  QString text = document.toRawText();
+  text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+  text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+  return text;
+}
+
+std::unique_ptr<Control> CreateEditBox(const CreateParams& params) {
+  std::optional<EditBoxSettings> settings = ReadEditBoxSettings(params.unit->properties);
+  if (!settings) return nullptr;
+  return std::make_unique<EditBoxControl>(params, std::move(*settings));
+}
+
+}  // namespace
+
+const KindInfo kEditBoxKind{0x00010005, kProperties, true, CreateEditBox};
+
+EditBoxControl::EditBoxControl(const CreateParams& params, EditBoxSettings settings)
+    : Control(params.window_id, params.unit->control_id), settings_(std::move(settings)) {
+  CreateEditor(params);
+  ApplyAppearance();
+  ApplyEditing();
+  ApplyContent();
+  ConnectChanges();
+}
+
+EditBoxControl::~EditBoxControl() { delete editor(); }
+
+QWidget* EditBoxControl::widget() const { return editor(); }
+
+QWidget* EditBoxControl::editor() const {
+  if (line_) return line_;
+  return lines_;
+}
+
+void EditBoxControl::CreateEditor(const CreateParams& params) {
+  if (settings_.multi_line) {
+    lines_ = new QPlainTextEdit(params.parent);
+  } else {
+    line_ = new QLineEdit(params.parent);
+  }
+  PlaceControlWidget(editor(), *params.unit);
+}
+
+void EditBoxControl::ApplyAppearance() {
+  QWidget* box = editor();
+  if (settings_.font) box->setFont(ToQFont(settings_.font));
+  SetFieldColours(box, settings_.text_colour, settings_.background);
+  const Qt::Alignment alignment = HorizontalAlignment(settings_.alignment);
+  if (line_) {
+    line_->setFrame(settings_.border != 0);
+    line_->setAlignment(alignment | Qt::AlignVCenter);
+    // A single-line box is at least as high as its font's text plus two edges.
+    const int least = line_->fontMetrics().height() + 2 * kEdgeHeight;
+    if (line_->height() < least) line_->resize(line_->width(), least);
+    return;
+  }
+  ApplyFrameBorder(lines_, settings_.border);
+  QTextOption option = lines_->document()->defaultTextOption();
+  option.setAlignment(alignment);
+  lines_->document()->setDefaultTextOption(option);
+}
+
+void EditBoxControl::ApplyEditing() {
+  QWidget* box = editor();
+  const bool read_only = settings_.input_mode == kReadOnlyMode;
+  if (line_) {
+    line_->setReadOnly(read_only);
+    line_->setMaxLength(std::numeric_limits<int>::max());  // the typing filter applies limits
+    if (settings_.input_mode == kPasswordMode) {
+      line_->setEchoMode(QLineEdit::Password);
+      line_->setStyleSheet(QStringLiteral("lineedit-password-character: %1")
+                               .arg(settings_.password_char ? settings_.password_char : '*'));
+    }
+  } else {
+    // Scroll bars 1 and 3 scroll sideways; otherwise long lines wrap at the box width.
+    const bool horizontal = settings_.scroll_bars & 1, vertical = settings_.scroll_bars & 2;
+    lines_->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    lines_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    lines_->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    lines_->setReadOnly(read_only);
+    // Read-only text stays selectable and copyable by mouse and keyboard.
+    if (read_only)
+      lines_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  }
+  const TypingRules rules = TypingRules::ForEditBox(settings_.input_mode, settings_.case_conversion,
+                                                    settings_.max_length);
+  if (read_only || !rules.Restricts()) return;
+  auto unselected_length = [this]() -> qsizetype {
+    if (line_) return line_->text().size() - line_->selectedText().size();
+    return lines_->document()->characterCount() - 1 - lines_->textCursor().selectedText().size();
+  };
+  box->installEventFilter(new TypedTextFilter(rules, unselected_length, box));
+}
+
+void EditBoxControl::ApplyContent() {
+  written_ = settings_.content;
+  {
+    const QSignalBlocker blocker(editor());
+    SetEditorText(platform::GbkToQString(settings_.content));
+  }
+  const int length = int(line_ ? line_->text().size() : lines_->document()->characterCount() - 1);
+  const int start = std::clamp(int(settings_.selection_start), 0, length);
+  const int end = std::clamp(start + int(settings_.selection_length), start, length);
+  if (line_) {
+    line_->setSelection(start, end - start);
+    return;
+  }
+  QTextCursor cursor(lines_->document());
+  cursor.setPosition(start);
+  cursor.setPosition(end, QTextCursor::KeepAnchor);
+  lines_->setTextCursor(cursor);
+  lines_->ensureCursorVisible();
+}
+
+void EditBoxControl::ConnectChanges() {
+  if (line_)
+    QObject::connect(line_, &QLineEdit::textChanged, line_, [this] { OnUserEdit(); });
+  else
+    QObject::connect(lines_, &QPlainTextEdit::textChanged, lines_, [this] { OnUserEdit(); });
+}
+
+void EditBoxControl::SetEditorText(const QString& text) {
+  if (line_)
+    line_->setText(text);
+  else
+    lines_->setPlainText(text);
+}
+
+void EditBoxControl::OnUserEdit() {
+  written_.reset();
+  RaiseEvent(kChangedEvent);
+}
+
+std::string EditBoxControl::Text() const {
+  if (written_) return *written_;
+  if (line_) return platform::QStringToGbk(line_->text());
+  return platform::QStringToGbk(TextWithCrLf(*lines_->document()));
+}
+
+void EditBoxControl::WriteText(std::string gbk) {
+  {
+    const QSignalBlocker blocker(editor());
+    SetEditorText(platform::GbkToQString(gbk));
+  }
+  written_ = std::move(gbk);
+  RaiseEvent(kChangedEvent);
+}
+
+PropertyValue EditBoxControl::Get(int entry) {
+  if (entry < 0 || entry >= int(std::size(kFields))) return {};
+  PropertyValue value;
+  if (entry == kTextEntry) {
+    value.bytes = Text();
+  } else if (entry == kPasswordCharEntry) {
+    value.bytes = MaskCharacterText(settings_.password_char);
+  } else {
+    value = ReadStoredField(settings_, kFields[entry]);
+  }
+  return value;
+}
+
+// Entries other than the text are stored for later reads; they do not
+// restyle the live box.
+bool EditBoxControl::Set(int entry, const PropertyValue& value) {
+  if (entry < 0 || entry >= int(std::size(kFields))) return false;
+  if (entry == kTextEntry) {
+    WriteText(value.bytes);
+  } else if (entry == kPasswordCharEntry) {
+    settings_.password_char = MaskCharacterOf(value.bytes);
+  } else {
+    WriteStoredField(settings_, kFields[entry], value);
+  }
+  return false;
+}
+
+}  // namespace forms

@@ -1,0 +1,31 @@
+// The report list's item view: a QTreeView in report form that tells when a
+// different row becomes the focused row, and that does not make the first
+// row current on a keyboard focus-in as Qt item views otherwise do.
+#pragma once
+
+#include <QTreeView>
+
+namespace forms {
+
+class ReportListView : public QTreeView {
+  Q_OBJECT
+
+ public:
+  explicit ReportListView(QWidget* parent);
+  // Connects to the model's selection; call after setModel.
+  void WatchFocusedRow();
+
+ signals:
+  // A row became the focused (current) row that did not have the focus before.
+  void FocusedRowChanged();
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+
+ private:
+  void OnCurrentChanged(const QModelIndex& current, const QModelIndex& previous);
+
+  bool entering_focus_ = false;
+};
+
+}  // namespace forms
