@@ -18,7 +18,9 @@ SubMatchRecord RecordOf(const boost::csub_match& sub, const char* text_begin) {
 // The text most recently read, and how many of its leading bytes are known to
 // hold no NUL. Results are read one after the other from the same text, so
 // remembering this keeps the bounds check from rescanning the text on every
-// call. It relies on a text not being changed while results are read from it.
+// call (reading all matches of a large text would otherwise be quadratic).
+// It relies on a text not being changed in place, or freed and another text
+// placed at its address, while results are read from it.
 class CheckedText {
  public:
   // How many of the first n bytes of the text come before its terminator.

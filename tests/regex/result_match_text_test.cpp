@@ -59,15 +59,18 @@ TEST_F(ResultMatchTextTest, ReadsOnlyBytesInsideTheGivenText) {
       {2, "", ""},
       {2, "bananaXn", "n"},
   };
-  for (const auto& c : cases) {
-    // A heap copy of exactly the text's bytes, so ASan sees any read past it.
-    char* text = rt::MakeTextN(c.text.data(), int64_t(c.text.size()));
+  // Heap copies of exactly each text's bytes, so ASan sees any read past one.
+  // All stay alive together: each case reads from a text of its own.
+  std::vector<char*> texts;
+  for (const auto& c : cases) texts.push_back(rt::MakeTextN(c.text.data(), int64_t(c.text.size())));
+  for (size_t i = 0; i < std::size(cases); ++i) {
     int32_t start = kUntouched;
-    EXPECT_EQ(results.MatchText(c.element, text ? text : "", IntegerVariable(&start)), c.expected)
-        << "element " << c.element << " on \"" << c.text << "\"";
-    EXPECT_EQ(start, results.Spans()[size_t(c.element)].first);
-    rt::RuntimeFree(text);
+    EXPECT_EQ(results.MatchText(cases[i].element, texts[i] ? texts[i] : "", IntegerVariable(&start)),
+              cases[i].expected)
+        << "element " << cases[i].element << " on \"" << cases[i].text << "\"";
+    EXPECT_EQ(start, results.Spans()[size_t(cases[i].element)].first);
   }
+  for (char* text : texts) rt::RuntimeFree(text);
 }
 
 TEST_F(ResultMatchTextTest, DestructedOrEmptyResultGivesNullAndLeavesTheVariable) {
