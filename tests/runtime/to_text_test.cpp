@@ -26,6 +26,7 @@ rt::ArgRecord FloatArg(float f) {
 std::string ToText(const rt::ArgRecord& value) { return TakeText(Call(rt::ToText, {value})); }
 
 TEST(ToText, FormatsNumbersTruthValuesAndTexts) {
+  const std::string chinese = Gbk("中文");
   const std::pair<rt::ArgRecord, std::string> cases[] = {
       {rt::IntArg(-5), "-5"},
       {rt::IntArg(INT_MIN), "-2147483648"},
@@ -39,7 +40,7 @@ TEST(ToText, FormatsNumbersTruthValuesAndTexts) {
       {rt::BoolArg(true), Gbk("真")},
       {rt::BoolArg(false), Gbk("假")},
       {{2, rt::tag::kBool}, Gbk("真")},
-      {rt::TextArg(Gbk("中文").c_str()), Gbk("中文")},
+      {rt::TextArg(chinese.c_str()), chinese},
       {rt::TextArg(""), ""},
       {rt::PointerArg(nullptr, rt::tag::kText), ""},
       {rt::ControlArg(0x52010001, 0x06010000, rt::tag::kWindow), ""},
