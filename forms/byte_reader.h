@@ -3,6 +3,7 @@
 // whenever a field, length or count runs beyond the data.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>

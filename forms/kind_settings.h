@@ -124,7 +124,7 @@ struct ComboBoxSettings {
   Colour text_colour = kBlack, background = kWhite;
   int32_t current_item = -1;
   std::optional<FontDescription> font;
-  std::vector<uint32_t> item_values;             // may be shorter than items
+  std::vector<uint32_t> item_values;             // may be shorter than items; stored as whole u32s
   std::string content;
   std::vector<std::string> items;                // GBK; written with a u16 count, 0xFFFF + u32 when large
   std::string data_source, data_column;          // version >= 2
@@ -172,7 +172,9 @@ struct ReportListSettings {
 };
 
 // Decoding: empty bytes leave the defaults and succeed; a version above the
-// kind's highest, or bytes that end early, fail (nullopt).
+// kind's highest, bytes that end early, a length or count running past the
+// bytes, a font block of neither 0 nor 60 bytes or item values that are not
+// whole u32s fail (nullopt). Bytes after the last field are ignored.
 std::optional<WindowSettings> ReadWindowSettings(const std::vector<uint8_t>& bytes);
 std::optional<EditBoxSettings> ReadEditBoxSettings(const std::vector<uint8_t>& bytes);
 std::optional<LabelSettings> ReadLabelSettings(const std::vector<uint8_t>& bytes);

@@ -2,6 +2,10 @@
 // unit areas and unit records, shared by ReadTemplates and WriteTemplates.
 #include "forms/template_format.h"
 
+#include <algorithm>
+#include <initializer_list>
+#include <utility>
+
 #include "forms/byte_reader.h"
 #include "forms/byte_writer.h"
 
@@ -66,9 +70,27 @@ void UnitFields(V& v, Unit& unit) {
   }
 }
 
+// True when no two records share a byte. Records are found by offset, in
+// any order, but a shared record would let a small area decode into a huge
+// number of copies of itself.
+bool RecordsApart(const ByteReader& area, size_t records_start, const std::vector<uint32_t>& offsets) {
+  std::vector<std::pair<size_t, size_t>> spans;  // [start, end) of each record
+  for (uint32_t offset : offsets) {
+    ByteReader record = area.From(records_start + offset);
+    uint32_t length = 0;
+    record.Field(length);
+    if (!record.ok()) return false;
+    spans.emplace_back(records_start + offset, records_start + offset + 4 + size_t{length});
+  }
+  std::sort(spans.begin(), spans.end());
+  for (size_t i = 1; i < spans.size(); ++i)
+    if (spans[i].first < spans[i - 1].second) return false;
+  return true;
+}
+
 // Unit area: U ControlIds, U record offsets counted from 8·U, then the
-// records. Reading finds each record by its offset, in any order and even
-// shared; writing lays them out in unit order.
+// records. Reading finds each record by its offset; writing lays them out in
+// unit order.
 void UnitArea(ByteReader& area, std::vector<UnitRecord>& units, uint32_t unit_count) {
   area.Require(unit_count > 0);  // unit 0 is the window's own unit
   area.Resize(units, unit_count, 2 * sizeof(uint32_t));
@@ -76,6 +98,7 @@ void UnitArea(ByteReader& area, std::vector<UnitRecord>& units, uint32_t unit_co
   std::vector<uint32_t> offsets(units.size());
   for (uint32_t& offset : offsets) area.Field(offset);
   const size_t records_start = 2 * sizeof(uint32_t) * size_t{unit_count};
+  area.Require(area.ok() && RecordsApart(area, records_start, offsets));
   for (size_t i = 0; i < units.size() && area.ok(); ++i) {
     ByteReader record = area.From(records_start + offsets[i]);
     record.Nested([&](ByteReader& content) { UnitFields(content, units[i]); });

@@ -85,27 +85,22 @@ TEST(WindowSettingsVersions, FieldsAboveTheStoredVersionKeepTheirDefaults) {
   }
 }
 
-TEST(DataBindingVersions, VersionOneStoresNoDataSource) {
-  auto edit = AtVersion(samples::EditBox(), 1, forms::ReadEditBoxSettings);
+TEST(LowerVersions, DataSourceAndTheComboFlagNeedTheirVersions) {
+  const auto edit = AtVersion(samples::EditBox(), 1, forms::ReadEditBoxSettings);
   EXPECT_EQ(edit.content, samples::EditBox().content);
-  EXPECT_EQ(edit.data_source, "");
-  EXPECT_EQ(edit.data_column, "");
-  auto label = AtVersion(samples::Label(), 1, forms::ReadLabelSettings);
+  EXPECT_EQ(edit.data_source + edit.data_column, "");
+  const auto label = AtVersion(samples::Label(), 1, forms::ReadLabelSettings);
   EXPECT_EQ(label.caption, samples::Label().caption);
-  EXPECT_EQ(label.data_source, "");
-  auto check = AtVersion(samples::CheckBox(), 1, forms::ReadCheckBoxSettings);
+  EXPECT_EQ(label.data_source + label.data_column, "");
+  const auto check = AtVersion(samples::CheckBox(), 1, forms::ReadCheckBoxSettings);
   EXPECT_EQ(check.caption, samples::CheckBox().caption);
-  EXPECT_EQ(check.data_column, "");
-}
-
-TEST(ComboBoxVersions, DataSourceFromTwoAndFlagFromThree) {
-  const forms::ComboBoxSettings sample = samples::ComboBox();
-  auto one = AtVersion(sample, 1, forms::ReadComboBoxSettings);
-  EXPECT_EQ(one.items, sample.items);
+  EXPECT_EQ(check.data_source + check.data_column, "");
+  const forms::ComboBoxSettings combo = samples::ComboBox();
+  const auto one = AtVersion(combo, 1, forms::ReadComboBoxSettings);
+  EXPECT_EQ(one.items, combo.items);
   EXPECT_EQ(one.data_source, "");
-  EXPECT_EQ(one.version3_flag, 0u);
-  auto two = AtVersion(sample, 2, forms::ReadComboBoxSettings);
-  EXPECT_EQ(two.data_source, sample.data_source);
+  const auto two = AtVersion(combo, 2, forms::ReadComboBoxSettings);
+  EXPECT_EQ(two.data_source, combo.data_source);
   EXPECT_EQ(two.version3_flag, 0u);
 }
 

@@ -8,7 +8,6 @@
 #include "forms/byte_reader.h"
 #include "forms/template_format.h"
 #include "tests/forms_format/sample_templates.h"
-#include "tests/test_support.h"
 
 namespace {
 
@@ -50,16 +49,6 @@ TEST(TemplateRoundTrip, WindowAloneHasOnlyItsOwnUnit) {
   ASSERT_TRUE(windows && windows->size() == 1);
   ASSERT_EQ((*windows)[0].units.size(), 1u);
   EXPECT_EQ((*windows)[0].units[0].properties, forms::WriteSettings(samples::Window()));
-}
-
-TEST(TemplateRoundTrip, GbkNamesAndTextsPassThrough) {
-  WindowTemplate window = samples::WindowAlone();
-  window.units.push_back(samples::Unit(0x1601000c, samples::kind::kEditBox,
-                                       testing_support::Gbk("编辑框_正则表达式"), {}));
-  window.units.back().tag = testing_support::Gbk("常用表达式");
-  const auto windows = Read(forms::WriteTemplates({window}));
-  ASSERT_TRUE(windows);
-  EXPECT_EQ((*windows)[0], window);
 }
 
 TEST(TemplateLayout, LoneWindowFieldsSitWhereTheFormatPutsThem) {
@@ -197,6 +186,20 @@ TEST(DamagedTemplate, ImpossibleLengthsCountsAndOffsetsFail) {
     PutWord(bytes, c.at, c.value);
     EXPECT_EQ(ReadExactCopy(bytes, bytes.size()), std::nullopt) << c.what;
   }
+}
+
+TEST(DamagedTemplate, RecordsSharingBytesFail) {
+  WindowTemplate window = samples::WindowAlone();
+  window.units.push_back(samples::Unit(0x16010002, samples::kind::kButton, "button", {}));
+  const Bytes bytes = forms::WriteTemplates({window});
+  constexpr size_t kFirstOffset = lone::kArea + 8, kSecondOffset = lone::kArea + 12;
+  ASSERT_TRUE(Read(bytes));
+  Bytes same_record = bytes;
+  PutWord(same_record, kSecondOffset, 0);
+  EXPECT_EQ(Read(same_record), std::nullopt);
+  Bytes both_second = bytes;
+  PutWord(both_second, kFirstOffset, WordAt(bytes, kSecondOffset));
+  EXPECT_EQ(Read(both_second), std::nullopt);
 }
 
 TEST(DamagedTemplate, UnterminatedNameFails) {
