@@ -2,7 +2,6 @@
 // window is built, so nothing a control does at creation reaches a handler.
 #include "forms/window_builder.h"
 
-#include <QApplication>
 #include <QCursor>
 #include <QPointer>
 #include <QWidget>
@@ -101,9 +100,7 @@ void RaiseCreationEvents(LoadedWindow& window) {
 
 // The widget of this window that holds the focus, if any.
 QWidget* FocusInside(const LoadedWindow& window) {
-  QWidget* focus = QApplication::focusWidget();
-  if (focus == nullptr || !window.IsOpen()) return nullptr;
-  return focus->window() == window.WindowControl()->widget() ? focus : nullptr;
+  return window.IsOpen() ? window.WindowControl()->widget()->focusWidget() : nullptr;
 }
 
 void BringForward(const LoadedWindow& window) {

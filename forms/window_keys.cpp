@@ -22,9 +22,12 @@ LoadedWindow* WindowOf(const QWidget* top) {
   return nullptr;
 }
 
+// The window's focus widget (kept also while the window is not active).
+const QWidget* FocusWidget(const LoadedWindow& window) { return window.WindowControl()->widget()->focusWidget(); }
+
 // The unit whose control's widget holds the focus widget, or nothing.
 std::optional<size_t> FocusedUnit(const LoadedWindow& window) {
-  for (const QWidget* w = QApplication::focusWidget(); w != nullptr; w = w->parentWidget())
+  for (const QWidget* w = FocusWidget(window); w != nullptr; w = w->parentWidget())
     for (size_t i = 1; i < window.unit_slots.size(); ++i)
       if (const Control* control = window.ControlAt(i); control && control->widget() == w) return i;
   return std::nullopt;
@@ -39,9 +42,8 @@ bool IsTabStop(const LoadedWindow& window, size_t unit) {
 }
 
 // A multi-line edit box that is not read-only takes Enter as a line break.
-bool FocusKeepsEnter() {
-  const QWidget* focus = QApplication::focusWidget();
-  for (const QWidget* w = focus; w != nullptr; w = w->parentWidget()) {
+bool FocusKeepsEnter(const LoadedWindow& window) {
+  for (const QWidget* w = FocusWidget(window); w != nullptr; w = w->parentWidget()) {
     if (const auto* plain = qobject_cast<const QPlainTextEdit*>(w)) return !plain->isReadOnly();
     if (const auto* rich = qobject_cast<const QTextEdit*>(w)) return !rich->isReadOnly();
   }
@@ -108,7 +110,7 @@ bool MoveFocus(LoadedWindow& window, bool forward) {
 }
 
 bool HandleEnter(LoadedWindow& window) {
-  if (FocusKeepsEnter()) return false;
+  if (FocusKeepsEnter(window)) return false;
   const auto focused = FocusedUnit(window);
   if (focused && IsEnabledDefaultButton(window, *focused)) return PressButton(window.ControlAt(*focused));
   if (EnterMovesFocus(window.WindowControl())) return MoveFocus(window, true), true;

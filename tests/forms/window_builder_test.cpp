@@ -1,0 +1,163 @@
+// Opening windows: creation order, placement, stacking, creation events and
+// failures that leave nothing behind.
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+
+#include "forms/window_builder.h"
+#include "tests/forms/window_fixture.h"
+#include "tests/test_support.h"
+
+namespace forms_testing {
+namespace {
+
+using WindowBuilderTest = FormsTest;
+
+TEST_F(WindowBuilderTest, WindowAloneOpensCentredWithItsStoredSizeAndNoControls) {
+  Open({WindowUnit()});
+  QWidget* window = WidgetOf(0);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->size(), QSize(300, 200));
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  EXPECT_EQ(window->pos(), QPoint((screen.width() - 300) / 2, (screen.height() - 200) / 2));
+  EXPECT_EQ(window->windowTitle(), "Test");
+  EXPECT_TRUE(window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty());
+}
+
+TEST_F(WindowBuilderTest, StoredPositionIsUsedWhenNotCentred) {
+  forms::WindowSettings settings;
+  settings.position = 0;
+  Open({WindowUnit(settings)});
+  EXPECT_EQ(WidgetOf(0)->pos(), QPoint(50, 50));
+}
+
+TEST_F(WindowBuilderTest, ChildOfGroupBoxMovesIntoItKeepingItsCoordinates) {
+  forms::GroupBoxSettings group;
+  group.caption = testing_support::Gbk("常用表达式");
+  UnitRecord child = Button(0x16010002, "in", 3);
+  child.parent_id = 0x16010003;
+  UnitRecord box = Unit(kGroupBoxKindCode, 0x16010003, forms::WriteSettings(group), {100, 20, 150, 120},
+                        UnitRecord::kVisible);
+  box.children = {0x16010002};
+  Open({WindowUnit(), child, box});
+  auto* group_box = qobject_cast<QGroupBox*>(WidgetOf(0x16010003));
+  ASSERT_NE(group_box, nullptr);
+  EXPECT_EQ(group_box->title(), QString::fromUtf8("常用表达式"));
+  QWidget* button = WidgetOf(0x16010002);
+  EXPECT_EQ(button->parentWidget(), group_box);
+  EXPECT_EQ(button->geometry(), QRect(3, 10, 60, 24));
+  EXPECT_TRUE(button->isVisible());
+}
+
+TEST_F(WindowBuilderTest, SiblingsStackInTemplateOrderWithTheFirstOnTop) {
+  Open({WindowUnit(), Button(0x16010001, "a", 10), Button(0x16010002, "b", 20), Button(0x16010003, "c", 30)});
+  // Qt keeps siblings bottom to top in children().
+  const QList<QWidget*> bottom_to_top = WidgetOf(0)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  EXPECT_EQ(bottom_to_top, (QList<QWidget*>{WidgetOf(0x16010003), WidgetOf(0x16010002), WidgetOf(0x16010001)}));
+}
+
+TEST_F(WindowBuilderTest, CreationEventsRunZeroThreeFourUnsuppressedBeforeTheFirstShow) {
+  Open({WindowUnit({}, {{4, 2}, {0, 0}, {3, 1}})});
+  ASSERT_EQ(Calls().size(), 3u);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(Calls()[size_t(i)].handler, i);
+    EXPECT_FALSE(Calls()[size_t(i)].window_visible);
+    EXPECT_EQ(Calls()[size_t(i)].suppression_depth, 0);
+  }
+  EXPECT_EQ(rt::EventSuppressionDepth(), 0);
+}
+
+TEST_F(WindowBuilderTest, HiddenControlsStayHiddenAndDisabledOnesDisabled) {
+  UnitRecord hidden = Button(0x16010001, "h", 10);
+  hidden.flags = UnitRecord::kTabStop;
+  UnitRecord disabled = Button(0x16010002, "d", 20);
+  disabled.flags |= UnitRecord::kDisabled;
+  Open({WindowUnit(), hidden, disabled});
+  EXPECT_FALSE(WidgetOf(0x16010001)->isVisible());
+  EXPECT_FALSE(WidgetOf(0x16010002)->isEnabled());
+}
+
+TEST_F(WindowBuilderTest, OpeningAnOpenWindowKeepsTheSameWidgets) {
+  Open({WindowUnit({}, {{0, 0}})});
+  QWidget* first = WidgetOf(0);
+  EXPECT_TRUE(rt::GetWindowHost()->OpenWindow(kWindowId));
+  EXPECT_EQ(WidgetOf(0), first);
+  EXPECT_EQ(Calls().size(), 1u);
+}
+
+TEST_F(WindowBuilderTest, OpeningFailsAndLeavesNothingWhenAControlCannotBeCreated) {
+  forms::ButtonSettings future;
+  future.version = forms::ButtonSettings::kHighestVersion + 1;
+  const struct {
+    const char* name;
+    UnitRecord unit;
+  } cases[] = {
+      {"unknown kind", Unit(0x0001007F, 0x16010001, {}, {0, 0, 10, 10})},
+      {"settings version too high", Unit(kButtonKindCode, 0x16010001, forms::WriteSettings(future), {0, 0, 10, 10})},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Load({Window({WindowUnit({}, {{0, 0}}), Button(0x16010002, "ok", 10), c.unit})});
+    EXPECT_FALSE(rt::GetWindowHost()->OpenWindow(kWindowId));
+    EXPECT_FALSE(rt::GetWindowHost()->AnyWindowAlive());
+    EXPECT_EQ(rt::GetWindowHost()->LiveObject(kWindowId, 0x16010002), nullptr);
+    EXPECT_EQ(rt::EventSuppressionDepth(), 0);
+    EXPECT_TRUE(Calls().empty());
+  }
+}
+
+TEST_F(WindowBuilderTest, UnknownOrIllFormedWindowIdDoesNotOpen) {
+  Load({Window({WindowUnit()})});
+  for (uint32_t id : {0x52010002u, 0x50000001u, 0x52000000u})
+    EXPECT_FALSE(rt::GetWindowHost()->OpenWindow(id)) << std::hex << id;
+}
+
+TEST_F(WindowBuilderTest, RecreatedControlKeepsItsSettingsParentAndStackingPlace) {
+  Open({WindowUnit(), Button(0x16010001, "a", 10), Button(0x16010002, "b", 20), Button(0x16010003, "c", 30)});
+  const std::string caption = "new";
+  rt::GetWindowHost()->WriteProperty(kWindowId, 0x16010002, 10, -1, uint64_t(uintptr_t(caption.c_str())));
+  QPointer<QWidget> old = WidgetOf(0x16010002);
+  forms::LoadedWindow& window = Registered();
+  ASSERT_TRUE(forms::RecreateControl(window, 2));
+  auto* button = qobject_cast<QPushButton*>(WidgetOf(0x16010002));
+  ASSERT_NE(button, nullptr);
+  EXPECT_TRUE(old.isNull());
+  EXPECT_EQ(button->text(), "new");
+  EXPECT_EQ(button->parentWidget(), WidgetOf(0));
+  const QList<QWidget*> bottom_to_top = WidgetOf(0)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  EXPECT_EQ(bottom_to_top, (QList<QWidget*>{WidgetOf(0x16010003), button, WidgetOf(0x16010001)}));
+  EXPECT_EQ(rt::EventSuppressionDepth(), 0);
+}
+
+void LoadTruncatedTemplate() {
+  testing_support::PrintMessageBoxesToStderr();
+  const uint8_t truncated[] = {8, 0, 0, 0, 1};
+  forms::InstallWindowHost();
+  rt::GetWindowHost()->LoadTemplates(truncated, sizeof truncated, &kCode);
+}
+
+TEST(TemplateLoaderDeathTest, DamagedDataOrAHandlerPastTheTableEndsTheProgram) {
+  EXPECT_EXIT(LoadTruncatedTemplate(), testing::ExitedWithCode(255), "载入窗口模板数据段出错!");
+  EXPECT_EXIT(
+      {
+        testing_support::PrintMessageBoxesToStderr();
+        Load({Window({WindowUnit({}, {{0, kCode.count}})})});
+      },
+      testing::ExitedWithCode(255), "载入窗口模板数据段出错!");
+}
+
+TEST(TemplateLoaderTest, HandlerOffsetZeroIsTheFirstProcedure) {
+  Calls().clear();
+  Load({Window({WindowUnit({}, {{0, 0}, {3, rt::kNoHandler}})})});
+  ASSERT_TRUE(rt::GetWindowHost()->OpenWindow(kWindowId));
+  ASSERT_EQ(Calls().size(), 1u);
+  EXPECT_EQ(Calls()[0].handler, 0);
+  forms::WindowRegistry::Instance().Clear();
+}
+
+}  // namespace
+}  // namespace forms_testing
