@@ -12,6 +12,7 @@ namespace forms {
 namespace {
 
 EventSource g_current_source;
+int g_running_handlers = 0;
 
 [[noreturn]] void RaiseEventError(const char* message, const EventRecord& record) {
   rt::RaiseError(message, 0, int32_t(record.window_id), int32_t(record.control_id));
@@ -40,7 +41,9 @@ uint32_t HandlerOffset(const UnitRecord& unit, int32_t event) {
 
 void RunHandler(rt::Procedure handler, EventRecord& record) {
   g_current_source = {record.window_id, record.control_id};
+  ++g_running_handlers;
   handler();  // the program's handlers take no arguments and return nothing
+  --g_running_handlers;
   g_current_source.window_id = 0;
   record.result_present = 1;
   record.result = 0;
@@ -64,6 +67,7 @@ void DispatchEvent(EventRecord& record) {
 }
 
 EventSource CurrentEventSource() { return g_current_source; }
+bool HandlerRunning() { return g_running_handlers > 0; }
 
 std::optional<int32_t> Control::RaiseEvent(int32_t event, std::initializer_list<int32_t> args) {
   EventRecord record;

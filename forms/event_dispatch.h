@@ -28,4 +28,7 @@ struct EventSource {
 };
 EventSource CurrentEventSource();
 
+// True while a handler runs (the widget that raised its event is still on the stack).
+bool HandlerRunning();
+
 }  // namespace forms

@@ -3,12 +3,14 @@
 #include "forms/window_kind.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
 #include <QWidget>
 
 #include "forms/appearance.h"
+#include "forms/event_dispatch.h"
 #include "forms/settings_control.h"
 #include "forms/window_keys.h"
 #include "forms/window_unload.h"
@@ -55,10 +57,14 @@ class WindowWidget : public QWidget {
   bool closing() const { return closing_; }
 
  protected:
+  // A handler may close the window from inside a control's own signal; the
+  // controls then go once the handler has returned, not under its feet.
   void closeEvent(QCloseEvent* event) override {
     event->accept();
     closing_ = true;
-    UnloadWindow(window_id_);
+    if (!HandlerRunning()) return UnloadWindow(window_id_);
+    const uint32_t id = window_id_;
+    QMetaObject::invokeMethod(QCoreApplication::instance(), [id] { UnloadWindow(id); }, Qt::QueuedConnection);
   }
 
  private:
@@ -87,6 +93,9 @@ class WindowControl : public SettingsControl<WindowSettings, WindowWidget> {
     widget_->move(StoredPosition(unit));
     widget_->setEnabled((unit.flags & UnitRecord::kDisabled) == 0);
     widget_->setFont(ToQFont(std::nullopt));
+    // Frame and caption-bar buttons are fixed at creation: changing Qt's
+    // window flags later would hide the window.
+    widget_->setWindowFlags(FlagsFor(settings_));
     ApplySettings();
     InstallWindowKeyRules();
   }
@@ -114,7 +123,6 @@ class WindowControl : public SettingsControl<WindowSettings, WindowWidget> {
 
  protected:
   void ApplySettings() override {
-    widget_->setWindowFlags(FlagsFor(settings_));
     widget_->setWindowTitle(platform::GbkToQString(settings_.caption));
     SetBackground(widget_, settings_.background);
     QPixmap icon;

@@ -60,6 +60,7 @@ TEST_F(PropertyAccessTest, CaptionTextsRoundTripAndEmptyReadsAsNull) {
   EXPECT_EQ(ReadText(kButtonId, kButtonCaption), "<null>");
   WriteText(0, kWindowCaption, "Tolvanev1.2");
   EXPECT_EQ(WidgetOf(0)->windowTitle(), "Tolvanev1.2");
+  EXPECT_TRUE(WidgetOf(0)->isVisible());
   EXPECT_EQ(ReadText(kWindowUnitId, kWindowCaption), "Tolvanev1.2");
 }
 

@@ -50,8 +50,10 @@ void Handler() {
   auto* window = static_cast<QWidget*>(rt::GetWindowHost()->PlatformWindow(kWindowId, 0));
   Calls().push_back({N, source, window != nullptr && window->isVisible(), rt::EventSuppressionDepth()});
 }
-inline const rt::Procedure kProcedures[] = {&Handler<0>, &Handler<1>, &Handler<2>, &Handler<3>};
-inline const rt::ProcedureTable kCode{kProcedures, 4};
+inline void CloseWindowHandler() { static_cast<QWidget*>(rt::GetWindowHost()->PlatformWindow(kWindowId, 0))->close(); }
+inline const rt::Procedure kProcedures[] = {&Handler<0>, &Handler<1>, &Handler<2>, &Handler<3>, &CloseWindowHandler};
+inline const rt::ProcedureTable kCode{kProcedures, 5};
+constexpr uint32_t kCloseWindowHandler = 4;
 
 inline UnitRecord Unit(uint32_t kind, uint32_t id, std::vector<uint8_t> properties, QRect geometry,
                        uint32_t flags = kVisibleTabStop, std::vector<EventBinding> events = {}) {
@@ -105,6 +107,7 @@ class FormsTest : public ::testing::Test {
   void SetUp() override { Calls().clear(); }
   void TearDown() override {
     forms::WindowRegistry::Instance().Clear();
+    QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     while (rt::EventsSuppressed()) rt::ResumeEvents();
   }

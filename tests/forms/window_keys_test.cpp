@@ -85,6 +85,15 @@ TEST_F(WindowKeysTest, EscDoesNotCloseWhenTheWindowDoesNotSaySo) {
   EXPECT_TRUE(rt::GetWindowHost()->AnyWindowAlive());
 }
 
+TEST_F(WindowKeysTest, AButtonHandlerClosingTheWindowUnloadsItAfterReturning) {
+  Open({WindowUnit(), Button(kA, "close", 10, {{0, kCloseWindowHandler}})});
+  QTest::mouseClick(WidgetOf(kA), Qt::LeftButton);
+  EXPECT_FALSE(WidgetOf(0) != nullptr && WidgetOf(0)->isVisible());
+  QCoreApplication::sendPostedEvents();
+  EXPECT_FALSE(rt::GetWindowHost()->AnyWindowAlive());
+  EXPECT_EQ(rt::GetWindowHost()->LiveObject(kWindowId, kA), nullptr);
+}
+
 TEST(WindowUnloadDeathTest, ClosingTheLastWindowEndsTheLoopOfAnEndingProgram) {
   EXPECT_EXIT(
       {
