@@ -2,6 +2,7 @@
 // failures that leave nothing behind.
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -69,6 +70,20 @@ TEST_F(WindowBuilderTest, CreationEventsRunZeroThreeFourUnsuppressedBeforeTheFir
     EXPECT_EQ(Calls()[size_t(i)].suppression_depth, 0);
   }
   EXPECT_EQ(rt::EventSuppressionDepth(), 0);
+}
+
+TEST_F(WindowBuilderTest, LabelPaintsItsBackgroundAndCaption) {
+  forms::LabelSettings label;
+  label.background = 0x0000FF;  // red, stored as 0x00BBGGRR
+  label.caption = "Wide caption text";
+  Open({WindowUnit(), Unit(kLabelKindCode, 0x16010001, forms::WriteSettings(label), {10, 10, 200, 24},
+                           UnitRecord::kVisible)});
+  const QImage image = WidgetOf(0x16010001)->grab().toImage();
+  EXPECT_EQ(image.pixelColor(0, 0), QColor(255, 0, 0));
+  int text_pixels = 0;
+  for (int x = 0; x < image.width(); ++x)
+    text_pixels += image.pixelColor(x, image.height() / 2) != QColor(255, 0, 0);
+  EXPECT_GT(text_pixels, 0);
 }
 
 TEST_F(WindowBuilderTest, HiddenControlsStayHiddenAndDisabledOnesDisabled) {

@@ -66,6 +66,24 @@ TEST_F(WindowKeysTest, EnterMovesTheFocusWhenTheWindowSaysSo) {
   EXPECT_TRUE(Calls().empty());
 }
 
+TEST_F(WindowKeysTest, MultiLineEditBoxKeepsEnterUnlessReadOnly) {
+  constexpr uint32_t kEditBoxKind = 0x00010005;
+  const struct { uint32_t input_mode; size_t default_presses; } cases[] = {{0, 0}, {1, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.input_mode);
+    forms::EditBoxSettings edit;
+    edit.multi_line = 1;
+    edit.input_mode = c.input_mode;  // 1 = read-only
+    Open({WindowUnit(), Button(kA, "default", 10, {{0, 1}}, 1),
+          Unit(kEditBoxKind, kB, forms::WriteSettings(edit), {10, 50, 200, 80})});
+    WidgetOf(kB)->setFocus();
+    Calls().clear();
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Calls().size(), c.default_presses);
+    forms::WindowRegistry::Instance().Clear();
+  }
+}
+
 TEST_F(WindowKeysTest, EscClosesTheWindowAndRestoresItsUnitsForTheNextOpening) {
   OpenButtons();
   rt::GetWindowHost()->WriteProperty(kWindowId, kA, 2, -1, 99);
