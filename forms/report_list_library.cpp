@@ -27,7 +27,7 @@ const rt::CommandEntry kCommands[] = {ListInsertItem, ListSetItemText, ListGetIt
 rt::LibraryInfo MakeLibraryInfo() {
   rt::LibraryInfo info;
   info.identifier = "extended_ui";
-  info.name = texts::kExtendedLibraryName;
+  info.name = "extended_ui";
   info.type_count = std::size(kTypes);
   info.types = kTypes;
   info.command_count = std::size(kCommands);

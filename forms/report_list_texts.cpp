@@ -3,7 +3,6 @@
 
 namespace forms::texts {
 
-const char kExtendedLibraryName[] = "扩展界面支持库";
 const char kReportListTypeName[] = "超级列表框";
 const char kReservedTypeName1[] = "保留类型一";
 const char kReservedTypeName2[] = "保留类型二";

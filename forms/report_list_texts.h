@@ -5,7 +5,6 @@
 
 namespace forms::texts {
 
-extern const char kExtendedLibraryName[];   // "扩展界面支持库"
 extern const char kReportListTypeName[];    // "超级列表框"
 extern const char kReservedTypeName1[];     // "保留类型一"
 extern const char kReservedTypeName2[];     // "保留类型二"
