@@ -1,0 +1,60 @@
+// The main window after start-up: its screenshot for a person to look at,
+// and the index check that guards the program's array reads.
+#include <gtest/gtest.h>
+
+#include <QPixmap>
+
+#include "app/runtime_calls.h"
+#include "platform/application.h"
+#include "tests/app/workbench_driver.h"
+
+namespace app_test {
+namespace {
+
+TEST(MainWindow, ScreenshotAfterStartUpIsWrittenToTheBuildFolder) {
+  OpenFreshWorkbench();
+  QWidget* window = MainWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  // The test binary lives in <build>/tests; the picture goes to <build>/app.
+  const QString path = QString::fromStdString(platform::ExecutableDirectory()) + "../app/main_window.png";
+  EXPECT_TRUE(window->grab().save(path, "PNG")) << path.toStdString();
+}
+
+TEST(MainWindow, StartsWithTheStoredContent) {
+  OpenFreshWorkbench();
+  EXPECT_EQ(BoxText(control::kContainedCount), "1");
+  EXPECT_EQ(BoxText(control::kPattern), "");
+  EXPECT_EQ(rt::Runtime().read_property(app::kMainWindow, control::kSnippetLanguage, 19, -1), 0u);
+  EXPECT_FALSE(Ticked(control::kIgnoreCase));
+}
+
+struct IndexCheckCase {
+  const char* name;
+  int64_t index;
+  int64_t count;
+  const char* report_part;  // UTF-8
+};
+
+class IndexCheckDeathTest : public testing::TestWithParam<IndexCheckCase> {};
+
+TEST_P(IndexCheckDeathTest, ReportsTheCodeAndLocationAndEndsWithStatus255) {
+  const IndexCheckCase& c = GetParam();
+  EXPECT_EXIT(
+      {
+        testing_support::PrintMessageBoxesToStderr();
+        app::CheckIndex(c.index, c.count, 0x04012F8E, 133);
+      },
+      testing::ExitedWithCode(255), c.report_part);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, IndexCheckDeathTest,
+    // Death-test patterns are POSIX extended: "." also matches a line break.
+    testing::Values(IndexCheckCase{"above_the_count", 21, 20, "错误代码：1.*数组成员引用下标超出定义范围.*67186574, 133"},
+                    IndexCheckCase{"below_one", 0, 20, "错误代码：4.*数组成员引用下标必须大于等于1.*67186574, 133"},
+                    IndexCheckCase{"zero_of_empty_array_is_code_4", 0, 0, "错误代码：4"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace app_test

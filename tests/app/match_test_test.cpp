@@ -1,0 +1,117 @@
+// The match test: the report text byte for byte, built directly and through
+// the match button, and the empty-pattern prompt.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/match_test.h"
+#include "tests/app/workbench_driver.h"
+
+namespace app_test {
+namespace {
+
+struct ReportCase {
+  const char* name;
+  const char* source;   // UTF-8
+  const char* pattern;  // UTF-8
+  std::string expected; // GBK
+};
+
+std::string CountLine(int n) { return Gbk("共找到 ") + std::to_string(n) + Gbk(" 处匹配：\r\n\r\n"); }
+const std::string kMarker = Gbk("#换行符");
+
+// BuildMatchReport leaves the markers in; the click handler replaces them.
+const std::vector<ReportCase>& ReportCases() {
+  static const std::vector<ReportCase> cases = {
+      {"three_matches", "banana", "a", CountLine(3) + "a" + kMarker + "a" + kMarker + "a"},
+      {"no_match", "abc", "x", Gbk("（没有匹配）")},
+      {"uncompilable_pattern", "a(b", "(", Gbk("（没有匹配）")},
+      {"empty_source", "", "x*", Gbk("（没有匹配）")},
+      {"case_sensitive_by_default", "a", "A", Gbk("（没有匹配）")},
+      {"inline_ignore_case", "a", "(?i)A", CountLine(1) + "a"},
+      {"twelve_matches", "aaaaaaaaaaaa", "a", [] {
+         std::string r = CountLine(12) + "a";
+         for (int i = 1; i < 12; ++i) r += kMarker + "a";
+         return r;
+       }()},
+      // An empty match at the very start ends the search.
+      {"all_matches_empty", "ab", "x*", CountLine(1)},
+      {"empty_match_before_the_first_text_adds_nothing", "acd", "(?=c)|d", CountLine(2) + "d"},
+      {"empty_matches_after_a_text_add_markers", "ab", "a*", CountLine(3) + "a" + kMarker + kMarker},
+      {"dot_splits_double_byte_characters", "中文", ".", [] {
+         const std::string s = Gbk("中文");
+         return CountLine(4) + s.substr(0, 1) + kMarker + s.substr(1, 1) + kMarker + s.substr(2, 1) +
+                kMarker + s.substr(3, 1);
+       }()},
+      {"blank_pattern_is_searched", "a b", " ", CountLine(1) + " "},
+  };
+  return cases;
+}
+
+class BuildMatchReportTest : public testing::TestWithParam<ReportCase> {
+ protected:
+  static void SetUpTestSuite() { OpenFreshWorkbench(); }  // the libraries are registered
+};
+
+TEST_P(BuildMatchReportTest, GivesTheReportBeforeMarkerReplacement) {
+  const ReportCase& c = GetParam();
+  app::OwnedText report = app::BuildMatchReport(Gbk(c.source).c_str(), Gbk(c.pattern).c_str());
+  EXPECT_EQ(std::string(report.view()), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BuildMatchReportTest, testing::ValuesIn(ReportCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class MatchButtonTest : public testing::Test {
+ protected:
+  void SetUp() override { OpenFreshWorkbench(); }
+  void Match(const char* source, const char* pattern) {
+    TypeInto(control::kSource, source);
+    TypeInto(control::kPattern, pattern);
+    Click(control::kMatchButton);
+  }
+  testing_support::MessageBoxRecorder boxes;
+};
+
+TEST_F(MatchButtonTest, ReportsEveryMatchOnItsOwnLine) {
+  Match("banana", "a");
+  EXPECT_EQ(BoxText(control::kMatchReport), CountLine(3) + "a\r\na\r\na");
+  EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(MatchButtonTest, ReportsNoMatch) {
+  Match("abc", "x");
+  EXPECT_EQ(BoxText(control::kMatchReport), Gbk("（没有匹配）"));
+}
+
+TEST_F(MatchButtonTest, PatternThatDoesNotCompileReportsNoMatchWithoutMessage) {
+  Match("(abc)", "(");
+  EXPECT_EQ(BoxText(control::kMatchReport), Gbk("（没有匹配）"));
+  EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(MatchButtonTest, EmptyPatternPromptsAndLeavesTheReportAlone) {
+  Match("banana", "n");
+  const std::string before = BoxText(control::kMatchReport);
+  TypeInto(control::kPattern, "");
+  Click(control::kMatchButton);
+  ASSERT_EQ(boxes.boxes().size(), 1u);
+  EXPECT_EQ(boxes.boxes()[0].text, Gbk("请输入正则表达式"));
+  EXPECT_EQ(boxes.boxes()[0].caption, Gbk("信息："));
+  EXPECT_EQ(boxes.boxes()[0].style & 0xF, 0u);  // one OK button
+  EXPECT_EQ(BoxText(control::kMatchReport), before);
+}
+
+TEST_F(MatchButtonTest, MarkerInsideAMatchBecomesALineBreak) {
+  Match("x#换行符y", "x.*y");
+  EXPECT_EQ(BoxText(control::kMatchReport), CountLine(1) + "x\r\ny");
+}
+
+TEST_F(MatchButtonTest, LinesOfTheSourceAreMatchedSeparately) {
+  Match("ab\ncd", "^\\w+$");
+  EXPECT_EQ(BoxText(control::kMatchReport), CountLine(2) + "ab\r\ncd");
+}
+
+}  // namespace
+}  // namespace app_test
