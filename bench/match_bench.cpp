@@ -76,7 +76,8 @@ void BM_BareRegexSearch(benchmark::State& state) {
   for (auto _ : state) {
     const Regex expression(kPattern);
     size_t bytes = 0, count = 0;
-    for (boost::cregex_iterator it(source.data(), source.data() + source.size(), expression), end;
+    using Iterator = boost::regex_iterator<const char*, char, boost::cpp_regex_traits<char>>;
+    for (Iterator it(source.data(), source.data() + source.size(), expression), end;
          it != end; ++it, ++count)
       bytes += std::string((*it)[0].first, (*it)[0].second).size();
     benchmark::DoNotOptimize(bytes);
@@ -125,5 +126,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  rt::EndOfProgram(0);  // the program's exit step: windows go before the application object
   return 0;
 }

@@ -69,11 +69,6 @@ TEST_F(ControllerTest, TypingOverTheWholeCountReplacesItWithoutAOne) {
   EXPECT_EQ(BoxText(control::kContainedCount), "35");
 }
 
-TEST_F(ControllerTest, CountBoxRefusesLettersButTakesDigitsAndMinus) {
-  TypeInto(control::kContainedCount, "2x-");
-  EXPECT_EQ(BoxText(control::kContainedCount), "2-");
-}
-
 TEST_F(ControllerTest, ChoosingALanguageChangesNothing) {
   TypeInto(control::kPattern, "abc");
   QWidget* combo = Widget(control::kSnippetLanguage);

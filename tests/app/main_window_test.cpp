@@ -21,14 +21,6 @@ TEST(MainWindow, ScreenshotAfterStartUpIsWrittenToTheBuildFolder) {
   EXPECT_TRUE(window->grab().save(path, "PNG")) << path.toStdString();
 }
 
-TEST(MainWindow, StartsWithTheStoredContent) {
-  OpenFreshWorkbench();
-  EXPECT_EQ(BoxText(control::kContainedCount), "1");
-  EXPECT_EQ(BoxText(control::kPattern), "");
-  EXPECT_EQ(rt::Runtime().read_property(app::kMainWindow, control::kSnippetLanguage, 19, -1), 0u);
-  EXPECT_FALSE(Ticked(control::kIgnoreCase));
-}
-
 struct IndexCheckCase {
   const char* name;
   int64_t index;

@@ -108,10 +108,5 @@ TEST_F(MatchButtonTest, MarkerInsideAMatchBecomesALineBreak) {
   EXPECT_EQ(BoxText(control::kMatchReport), CountLine(1) + "x\r\ny");
 }
 
-TEST_F(MatchButtonTest, LinesOfTheSourceAreMatchedSeparately) {
-  Match("ab\ncd", "^\\w+$");
-  EXPECT_EQ(BoxText(control::kMatchReport), CountLine(2) + "ab\r\ncd");
-}
-
 }  // namespace
 }  // namespace app_test
