@@ -2,6 +2,7 @@
 #include "forms/report_list_view.h"
 
 #include <QItemSelectionModel>
+#include <utility>
 
 namespace forms {
 
@@ -23,9 +24,21 @@ void ReportListView::focusInEvent(QFocusEvent* event) {
   if (!had_current && currentIndex().isValid()) selectionModel()->clearCurrentIndex();
 }
 
+void ReportListView::mousePressEvent(QMouseEvent* event) {
+  pressing_ = true;
+  focused_row_pending_ = false;
+  QTreeView::mousePressEvent(event);
+  pressing_ = false;
+  if (std::exchange(focused_row_pending_, false)) emit FocusedRowChanged();
+}
+
 void ReportListView::OnCurrentChanged(const QModelIndex& current, const QModelIndex& previous) {
   if (entering_focus_ || !current.isValid()) return;
   if (previous.isValid() && previous.row() == current.row()) return;
+  if (pressing_) {
+    focused_row_pending_ = true;
+    return;
+  }
   emit FocusedRowChanged();
 }
 

@@ -21,11 +21,16 @@ class ReportListView : public QTreeView {
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   void OnCurrentChanged(const QModelIndex& current, const QModelIndex& previous);
 
   bool entering_focus_ = false;
+  // A mouse press moves the current row before it selects the row; the
+  // change is told only once the selection has followed.
+  bool pressing_ = false;
+  bool focused_row_pending_ = false;
 };
 
 }  // namespace forms

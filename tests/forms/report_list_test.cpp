@@ -89,6 +89,17 @@ TEST_F(ReportListTest, EventOnlyWhenADifferentRowGetsTheFocus) {
   EXPECT_EQ(int32_t(Read(kCurrentRow)), 0);
 }
 
+TEST_F(ReportListTest, HandlerSeesTheClickedRowAsCurrentRow) {
+  OpenList();
+  AddRows({"email", "web", "phone"});
+  std::vector<int32_t> seen;
+  OnEvent() = [&] { seen.push_back(int32_t(Read(kCurrentRow))); };
+  ClickRow(2);
+  ClickRow(0);
+  QTest::keyClick(View(), Qt::Key_Down);
+  EXPECT_EQ(seen, (std::vector<int32_t>{2, 0, 1}));
+}
+
 TEST_F(ReportListTest, KeyboardFocusInDoesNotMakeTheFirstRowCurrent) {
   OpenList();
   AddRows({"email", "web"});
