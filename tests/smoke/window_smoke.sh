@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Runs inside an X server: starts the program, finds its window by caption,
 # checks that it is centred on the screen, presses Esc and expects status 0.
-# Usage: window_smoke.sh BINARY SCREEN_WIDTH SCREEN_HEIGHT
+# Usage: window_smoke.sh BINARY SCREEN_WIDTH SCREEN_HEIGHT [SCREENSHOT.png]
 set -u
-binary=$1 screen_width=$2 screen_height=$3
+binary=$1 screen_width=$2 screen_height=$3 screenshot=${4:-}
+export QT_QPA_PLATFORM=xcb  # the test runner sets offscreen for widget tests
 caption=Tolvanev1.2
 tolerance=40  # pixels: without a window manager there is no frame to centre
 
@@ -27,6 +28,8 @@ centre_x=$((X + WIDTH / 2)) centre_y=$((Y + HEIGHT / 2))
 dx=$((centre_x - screen_width / 2)) dy=$((centre_y - screen_height / 2))
 [ "${dx#-}" -le "$tolerance" ] && [ "${dy#-}" -le "$tolerance" ] ||
   fail "window centre $centre_x,$centre_y is not the screen centre"
+
+[ -z "$screenshot" ] || import -window root "$screenshot" 2>/dev/null || echo "no screenshot taken"
 
 # No window manager runs here: give the window the keyboard focus directly.
 xdotool windowfocus --sync "$window"
