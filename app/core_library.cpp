@@ -38,21 +38,10 @@ const rt::DataTypeInfo kTypes[] = {
     {type_names::kComboBox, "ComboBox"},  // 14
 };
 
-rt::LibraryInfo MakeCoreLibrary() {
-  rt::LibraryInfo info;
-  info.identifier = "core";
-  info.name = "core";
-  info.type_count = uint32_t(std::size(kTypes));
-  info.types = kTypes;
-  info.command_count = uint32_t(std::size(kCommands));
-  info.commands = kCommands;
-  return info;
-}
-
 }  // namespace
 
 const rt::LibraryInfo& CoreLibrary() {
-  static const rt::LibraryInfo library = MakeCoreLibrary();
+  static const rt::LibraryInfo library = rt::DescribeLibrary("core", "core", kTypes, kCommands, nullptr);
   return library;
 }
 

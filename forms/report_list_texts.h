@@ -6,9 +6,5 @@
 namespace forms::texts {
 
 extern const char kReportListTypeName[];    // "超级列表框"
-extern const char kReservedTypeName1[];     // "保留类型一"
-extern const char kReservedTypeName2[];     // "保留类型二"
-extern const char kReservedTypeName3[];     // "保留类型三"
-extern const char kReservedTypeName5[];     // "保留类型五"
 
 }  // namespace forms::texts

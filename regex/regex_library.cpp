@@ -1,8 +1,6 @@
 // The regex library's record and its notify function.
 #include "regex/regex_library.h"
 
-#include <iterator>
-
 #include "regex/pattern.h"
 #include "regex/regex_texts.h"
 #include "regex/search_all.h"
@@ -25,18 +23,6 @@ const rt::CommandEntry kCommands[] = {
     ResultMatchText,   PatternConstruct, PatternDestruct,
 };
 
-rt::LibraryInfo MakeLibraryInfo() {
-  rt::LibraryInfo info;
-  info.identifier = "regex_service";
-  info.name = "regex";
-  info.type_count = std::size(kTypes);
-  info.types = kTypes;
-  info.command_count = std::size(kCommands);
-  info.commands = kCommands;
-  info.notify = RegexLibraryNotify;
-  return info;
-}
-
 }  // namespace
 
 intptr_t RegexLibraryNotify(int32_t code, intptr_t a, intptr_t) {
@@ -48,6 +34,8 @@ intptr_t RegexLibraryNotify(int32_t code, intptr_t a, intptr_t) {
 }  // namespace regex_service
 
 const rt::LibraryInfo& RegexLibrary() {
-  static const rt::LibraryInfo info = regex_service::MakeLibraryInfo();
+  static const rt::LibraryInfo info = rt::DescribeLibrary(
+      "regex_service", "regex", regex_service::kTypes, regex_service::kCommands,
+      regex_service::RegexLibraryNotify);
   return info;
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "runtime/call.h"
 
@@ -46,6 +47,21 @@ struct LibraryInfo {
   LibraryNotify notify = nullptr;
   uint32_t reserved5[5] = {};
 };
+
+// A library record from its tables; the version and flag words stay zero.
+inline LibraryInfo DescribeLibrary(const char* identifier, const char* name,
+                                   std::span<const DataTypeInfo> types,
+                                   std::span<const CommandEntry> commands, LibraryNotify notify) {
+  LibraryInfo info;
+  info.identifier = identifier;
+  info.name = name;
+  info.type_count = uint32_t(types.size());
+  info.types = types.data();
+  info.command_count = uint32_t(commands.size());
+  info.commands = commands.data();
+  info.notify = notify;
+  return info;
+}
 
 // The program header, fields in their fixed order.
 struct ProgramHeader {
