@@ -9,17 +9,24 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"; kill $xvfb_pid 2>/dev/null || true' EXIT
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 & xvfb_pid=$!
-export DISPLAY=$display
-sleep 1
+display_number=90
+while [ -e "/tmp/.X$display_number-lock" ]; do display_number=$((display_number + 1)); done
+Xvfb ":$display_number" -screen 0 1280x1024x24 >/dev/null 2>&1 & xvfb_pid=$!
+export DISPLAY=:$display_number
+for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X$display_number" ] && break; sleep 0.05; done
 
 # Milliseconds from exec to the window being mapped, then Esc to close it.
 time_to_window() {
   local binary=$1 title=$2 start end pid window
   start=$(date +%s%N)
-  "$binary" & pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -n 1)
+  QT_QPA_PLATFORM=xcb "$binary" 2>>"$prefix/stderr.log" & pid=$!
+  window=""
+  for _ in $(seq 4000); do  # poll every 5 ms: xdotool's own --sync waits in 500 ms steps
+    window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.005
+  done
+  [ -n "$window" ] || { echo "no window from $binary" >&2; tail -5 "$prefix/stderr.log" >&2; exit 1; }
   end=$(date +%s%N)
   xdotool windowfocus --sync "$window" key Escape
   wait "$pid"

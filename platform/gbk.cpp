@@ -22,25 +22,39 @@ bool IsLead(uint8_t b) { return b >= 0x81 && b <= 0xFE; }
 bool IsTrail(uint8_t b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
 bool IsFourByteDigit(uint8_t b) { return b >= 0x30 && b <= 0x39; }
 
-// Converts one sequence with iconv; empty on failure.
-std::string Iconv(const char* to, const char* from, const char* bytes, size_t size) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == iconv_t(-1)) return {};
-  std::string out(size * 4 + 8, '\0');
-  char* in = const_cast<char*>(bytes);
-  size_t in_left = size;
-  char* dst = out.data();
-  size_t out_left = out.size();
-  const size_t rc = iconv(cd, &in, &in_left, &dst, &out_left);
-  iconv_close(cd);
-  if (rc == size_t(-1) || in_left != 0) return {};
-  out.resize(out.size() - out_left);
-  return out;
-}
+// One iconv conversion direction, opened once and reused for many short
+// sequences (opening a descriptor costs far more than converting two bytes).
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+  ~Converter() {
+    if (cd_ != iconv_t(-1)) iconv_close(cd_);
+  }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  // Converts one whole sequence; empty on failure.
+  std::string operator()(const char* bytes, size_t size) {
+    if (cd_ == iconv_t(-1)) return {};
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
+    std::string out(size * 4 + 8, '\0');
+    char* in = const_cast<char*>(bytes);
+    size_t in_left = size;
+    char* dst = out.data();
+    size_t out_left = out.size();
+    const size_t rc = iconv(cd_, &in, &in_left, &dst, &out_left);
+    if (rc == size_t(-1) || in_left != 0) return {};
+    out.resize(out.size() - out_left);
+    return out;
+  }
+
+ private:
+  iconv_t cd_;
+};
 
 // Decodes one GB18030 sequence to UTF-16 code units (one or two); empty on failure.
-std::u16string DecodeSequence(const char* bytes, size_t size) {
-  const std::string utf16 = Iconv("UTF-16LE", "GB18030", bytes, size);
+std::u16string DecodeSequence(Converter& to_utf16, const char* bytes, size_t size) {
+  const std::string utf16 = to_utf16(bytes, size);
   std::u16string units;
   for (size_t i = 0; i + 1 < utf16.size(); i += 2)
     units.push_back(char16_t(uint8_t(utf16[i]) | (uint8_t(utf16[i + 1]) << 8)));
@@ -54,11 +68,12 @@ struct Tables {
   std::map<uint16_t, std::u16string> decode_pairs;
 
   Tables() {
+    Converter to_utf16("UTF-16LE", "GB18030");
     for (int lead = 0x81; lead <= 0xFE; ++lead) {
       for (int trail = 0x40; trail <= 0xFE; ++trail) {
         if (!IsTrail(uint8_t(trail))) continue;
         const char pair[2] = {char(lead), char(trail)};
-        const std::u16string u = DecodeSequence(pair, 2);
+        const std::u16string u = DecodeSequence(to_utf16, pair, 2);
         if (u.size() == 2) decode_pairs[uint16_t(lead << 8 | trail)] = u;
         if (u.size() != 1) continue;
         decode[(lead - 0x81) * kTrailCount + (trail - 0x40)] = u[0];
@@ -92,7 +107,8 @@ void Decode(std::string_view gbk, Sink&& put) {
         const auto pair = t.decode_pairs.find(uint16_t(b << 8 | c));
         if (pair != t.decode_pairs.end()) { for (char16_t unit : pair->second) put(unit); i += 2; continue; }
       } else if (IsFourByteDigit(c) && i + 3 < n) {
-        const std::u16string u = DecodeSequence(reinterpret_cast<const char*>(p + i), 4);
+        thread_local Converter four_byte_to_utf16("UTF-16LE", "GB18030");
+        const std::u16string u = DecodeSequence(four_byte_to_utf16, reinterpret_cast<const char*>(p + i), 4);
         if (!u.empty()) { for (char16_t unit : u) put(unit); i += 4; continue; }
       }
     }
@@ -107,7 +123,8 @@ void AppendFourByte(std::string& out, const char16_t* units, size_t count) {
     utf16le.push_back(char(units[k] & 0xFF));
     utf16le.push_back(char(units[k] >> 8));
   }
-  std::string g = Iconv("GB18030", "UTF-16LE", utf16le.data(), utf16le.size());
+  thread_local Converter to_gb18030("GB18030", "UTF-16LE");
+  std::string g = to_gb18030(utf16le.data(), utf16le.size());
   if (g.empty()) g = "\x84\x31\xA4\x37";  // U+FFFD for a lone surrogate
   out += g;
 }
