@@ -16,7 +16,7 @@ const PropertyEntry kProperties[] = {
     {"caption", type_code::kText},    {"horizontal alignment", type_code::kPick},
     {"vertical alignment", type_code::kPick}, {"font", type_code::kFont},
 };
-const SettingsField<ButtonSettings> kFields[] = {
+const StoredField<ButtonSettings> kFields[] = {
     &ButtonSettings::picture, &ButtonSettings::type,    &ButtonSettings::caption,
     &ButtonSettings::h_align, &ButtonSettings::v_align, &ButtonSettings::font,
 };

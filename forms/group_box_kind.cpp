@@ -16,7 +16,7 @@ const PropertyEntry kProperties[] = {
     {"text colour", type_code::kColour}, {"background colour", type_code::kBackgroundColour},
     {"font", type_code::kFont},
 };
-const SettingsField<GroupBoxSettings> kFields[] = {
+const StoredField<GroupBoxSettings> kFields[] = {
     &GroupBoxSettings::caption, &GroupBoxSettings::caption_alignment, &GroupBoxSettings::text_colour,
     &GroupBoxSettings::background, &GroupBoxSettings::font,
 };

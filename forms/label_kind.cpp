@@ -26,7 +26,7 @@ const PropertyEntry kProperties[] = {
     {"vertical alignment", type_code::kPick}, {"data source", 1018},
     {"data column", 1020},
 };
-const SettingsField<LabelSettings> kFields[] = {
+const StoredField<LabelSettings> kFields[] = {
     &LabelSettings::caption,       &LabelSettings::effect,        &LabelSettings::border,
     &LabelSettings::frame_width,   &LabelSettings::frame_colour1, &LabelSettings::frame_colour2,
     &LabelSettings::frame_colour3, &LabelSettings::font,          &LabelSettings::text_colour,

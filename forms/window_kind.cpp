@@ -34,7 +34,7 @@ const PropertyEntry kProperties[] = {
     {"shape", kPick},            {"always on top", kBoolean},
     {"keep caption bar active", kBoolean}, {"window class name", kText},
 };
-const SettingsField<WindowSettings> kFields[] = {
+const StoredField<WindowSettings> kFields[] = {
     &WindowSettings::caption,          &WindowSettings::border,
     &WindowSettings::background,       &WindowSettings::background_picture,
     &WindowSettings::picture_mode,     &WindowSettings::background_sound,
