@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QPixmap>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 
 #include "app/runtime_calls.h"
 #include "platform/application.h"
@@ -19,6 +22,34 @@ TEST(MainWindow, ScreenshotAfterStartUpIsWrittenToTheBuildFolder) {
   // The test binary lives in <build>/tests; the picture goes to <build>/app.
   const QString path = QString::fromStdString(platform::ExecutableDirectory()) + "../app/main_window.png";
   EXPECT_TRUE(window->grab().save(path, "PNG")) << path.toStdString();
+}
+
+// The whole program: closing the window the way the close box does (a close
+// request to the window) ends the message loop, and the process exits with 0
+// after the registered exit routine ran.
+// Closes the main window once it is shown (the runtime also delivers waiting
+// messages while it builds the window, before the window exists).
+void CloseMainWindowWhenShown() {
+  QWidget* window = MainWindow();
+  if (window != nullptr && window->isVisible()) {
+    window->close();
+    return;
+  }
+  QTimer::singleShot(10, &CloseMainWindowWhenShown);
+}
+
+void RunWorkbenchAndCloseItsWindow() {
+  QTimer::singleShot(0, &CloseMainWindowWhenShown);
+  forms::InstallWindowHost();
+  char name[] = "regex-workbench";
+  char* argv[] = {name, nullptr};
+  const int status = rt::RunProgram(1, argv, app::WorkbenchProgramHeader(), &app::Start);
+  std::fprintf(stderr, "program ended\n");
+  std::exit(status);
+}
+
+TEST(MainWindowDeathTest, ClosingTheWindowEndsTheProgramWithStatus0) {
+  EXPECT_EXIT(RunWorkbenchAndCloseItsWindow(), testing::ExitedWithCode(0), "program ended");
 }
 
 struct IndexCheckCase {
