@@ -119,6 +119,7 @@ void CollectMatches(const Regex& regex, std::string_view text,
 void SearchAll(rt::ResultRecord* result, int32_t count, const rt::ArgRecord* args) {
   const rt::Args in(count, args);
   if (!HasRuntimeNotify()) return;
+  ForgetCheckedText();
   const auto* pattern = in[0].pointer<const PatternValue>();
   ResultList found;
   try {

@@ -20,10 +20,15 @@ SubMatchRecord RecordOf(const boost::csub_match& sub, const char* text_begin) {
 // remembering this keeps the bounds check from rescanning the text on every
 // call (reading all matches of a large text would otherwise be quadratic).
 // It relies on a text not being changed in place, or freed and another text
-// placed at its address, while results are read from it.
+// placed at its address, while the results of one search are read from it;
+// every search forgets the text.
 class CheckedText {
  public:
   // How many of the first n bytes of the text come before its terminator.
+  void Forget() {
+    text_ = nullptr;
+    nul_free_ = 0;
+  }
   size_t LengthUpTo(const char* text, size_t n) {
     if (text != text_) {
       text_ = text;
@@ -84,6 +89,8 @@ ResultObject* ResultObjectIn(const void* block) {
 void SetResultObjectIn(void* block, ResultObject* object) {
   std::memcpy(block, &object, sizeof object);
 }
+
+void ForgetCheckedText() { t_checked_text.Forget(); }
 
 void SearchResultDestruct(rt::ResultRecord*, int32_t count, const rt::ArgRecord* args) {
   void* block = rt::Args(count, args)[0].pointer<void>();

@@ -47,5 +47,9 @@ void SearchResultDestruct(rt::ResultRecord* result, int32_t count, const rt::Arg
 // variable receives the 0-based start. Only bytes inside the given text are
 // read: a match reaching past it yields the part inside, or null.
 void ResultMatchText(rt::ResultRecord* result, int32_t count, const rt::ArgRecord* args);
+// Forgets what ResultMatchText knows about the text it read last; every new
+// search starts afresh, so a text freed and replaced between two searches
+// is measured again.
+void ForgetCheckedText();
 
 }  // namespace regex_service

@@ -73,6 +73,20 @@ TEST_F(ResultMatchTextTest, ReadsOnlyBytesInsideTheGivenText) {
   for (char* text : texts) rt::RuntimeFree(text);
 }
 
+// A text shortened in place between two searches (as a buffer reused for a
+// new text would be) is measured again: old results read from it stop at its
+// new end.
+TEST_F(ResultMatchTextTest, ANewSearchMeasuresAReusedTextAgain) {
+  char buffer[] = "xxxxxxxxab";
+  Pattern pattern("ab");
+  Results before(pattern, buffer);
+  ASSERT_EQ(before.MatchText(0, buffer), "ab");
+  buffer[3] = '\0';
+  Results after(pattern, buffer);
+  EXPECT_EQ(after.count(), 0);
+  EXPECT_EQ(before.MatchText(0, buffer), "");
+}
+
 TEST_F(ResultMatchTextTest, DestructedOrEmptyResultGivesNullAndLeavesTheVariable) {
   Pattern pattern("b");
   Results results(pattern, "abc");
