@@ -53,11 +53,6 @@ void CreateOwnerObject() {
 void DestroyOwnerObject() { g_owner.reset(); }
 bool OwnerObjectExists() { return g_owner != nullptr; }
 
-void RunOnMainThread(const std::function<void()>& fn) {
-  if (!g_owner || OnMainThread()) return fn();
-  QMetaObject::invokeMethod(g_owner.get(), fn, Qt::BlockingQueuedConnection);
-}
-
 void PostToMainThread(const std::function<void()>& fn) {
   if (g_owner) QMetaObject::invokeMethod(g_owner.get(), fn, Qt::QueuedConnection);
 }

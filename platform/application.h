@@ -25,8 +25,6 @@ void DispatchPendingMessages();
 void CreateOwnerObject();
 void DestroyOwnerObject();
 bool OwnerObjectExists();
-// Runs fn on the main thread through the owner object and waits for it.
-void RunOnMainThread(const std::function<void()>& fn);
 // Queues fn to run on the main thread through the owner object and returns
 // at once, without waiting for the main thread.
 void PostToMainThread(const std::function<void()>& fn);

@@ -67,7 +67,6 @@ void ShutDownOnMainThread() {
 }  // namespace
 
 void SetProgramHeader(const ProgramHeader* header) { g_header = header; }
-const ProgramHeader* CurrentProgramHeader() { return g_header; }
 const char* ProgramDirectory() { return g_program_directory.c_str(); }
 
 int RunProgram(int argc, char** argv, const ProgramHeader& header, StartRoutine start) {

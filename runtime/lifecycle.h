@@ -20,7 +20,6 @@ int RunProgram(int argc, char** argv, const ProgramHeader& header, StartRoutine 
 // SetProgramHeader), every step in order.
 void InitialiseRuntime();
 void SetProgramHeader(const ProgramHeader* header);
-const ProgramHeader* CurrentProgramHeader();
 
 // Service 3: registers an exit routine once; a routine already registered is
 // not added again.
