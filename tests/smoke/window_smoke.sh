@@ -10,6 +10,9 @@ tolerance=40  # pixels: without a window manager there is no frame to centre
 
 fail() { echo "FAIL: $*" >&2; kill "$pid" 2>/dev/null; exit 1; }
 
+# The X server may still be coming up when this script starts.
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+
 "$binary" &
 pid=$!
 
