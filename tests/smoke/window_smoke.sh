@@ -10,20 +10,27 @@ tolerance=40  # pixels: without a window manager there is no frame to centre
 
 fail() { echo "FAIL: $*" >&2; kill "$pid" 2>/dev/null; exit 1; }
 
-# The X server may still be coming up when this script starts.
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+# Starts the program and waits for its window; false when the program ended
+# first (as it does when the X server is not ready to take a connection yet).
+start_and_find_window() {
+  "$binary" &
+  pid=$!
+  window=""
+  for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name "^${caption}\$" 2>/dev/null | head -n1)
+    [ -n "$window" ] && return 0
+    kill -0 "$pid" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  fail "no visible window captioned $caption"
+}
 
-"$binary" &
-pid=$!
-
-window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name "^${caption}\$" 2>/dev/null | head -n1)
-  [ -n "$window" ] && break
-  kill -0 "$pid" 2>/dev/null || fail "the program ended before showing its window"
-  sleep 0.1
+for attempt in 1 2 3; do
+  start_and_find_window && break
+  [ "$attempt" -lt 3 ] || fail "the program ended before showing its window, three times"
+  echo "the program ended before showing its window; starting it again"
+  sleep 1
 done
-[ -n "$window" ] || fail "no visible window captioned $caption"
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
 echo "window $window at $X,$Y size ${WIDTH}x$HEIGHT on ${screen_width}x$screen_height"
