@@ -11,7 +11,7 @@ cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 
 display_number=90
 while [ -e "/tmp/.X$display_number-lock" ]; do display_number=$((display_number + 1)); done
-Xvfb ":$display_number" -screen 0 1280x1024x24 >/dev/null 2>&1 & xvfb_pid=$!
+Xvfb ":$display_number" -screen 0 1280x1024x24 -noreset >/dev/null 2>&1 & xvfb_pid=$!
 export DISPLAY=:$display_number
 for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X$display_number" ] && break; sleep 0.05; done
 
