@@ -13,6 +13,7 @@
 #include "runtime/event_suppression.h"
 #include "runtime/memory.h"
 #include "runtime/notify.h"
+#include "runtime/responsive_work.h"
 #include "runtime/runtime_texts.h"
 #include "runtime/window_host.h"
 
@@ -76,6 +77,9 @@ int RunProgram(int argc, char** argv, const ProgramHeader& header, StartRoutine 
   start();  // returns 0: no framework loop of its own, straight to the exit step
   EndOfProgram(0);
   platform::DestroyApplication();
+  // Cancelled work may still be inside the regex engine on its own thread;
+  // ending here keeps the static destructors from running under it.
+  if (CancelledWorkRunning()) platform::ExitProcess(0);
   return 0;
 }
 

@@ -1,4 +1,5 @@
-// Runtime memory on malloc, with the constant-block range that free skips.
+// Runtime memory on malloc, with the constant-block range and the inner
+// blocks of block groups that free skips.
 #include "runtime/memory.h"
 
 #include <cstdlib>
@@ -6,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "runtime/block_group.h"
 #include "runtime/errors.h"
 #include "runtime/runtime_texts.h"
 
@@ -16,6 +18,14 @@ const char* g_constants_begin = nullptr;
 const char* g_constants_end = nullptr;
 
 size_t BlockSize(int64_t n) { return n > 0 ? size_t(n) : 1; }
+
+// A new block of n bytes holding what lies from p up to limit, at most n bytes.
+void* CopyOut(const void* p, const char* limit, int64_t n) {
+  void* copy = RuntimeAlloc(n);
+  const size_t available = size_t(limit - static_cast<const char*>(p));
+  std::memcpy(copy, p, std::min(BlockSize(n), available));
+  return copy;
+}
 
 }  // namespace
 
@@ -50,15 +60,23 @@ void* RuntimeAlloc(int64_t n) {
 
 void RuntimeFree(void* p) {
   if (p == nullptr || IsConstant(p)) return;
+  const GroupRange group = GroupContaining(p);
+  if (group.begin != nullptr) {
+    if (group.begin != p) return;  // an inner block goes with its group
+    ForgetGroup(p);
+  }
   std::free(p);
 }
 
 void* RuntimeRealloc(void* p, int64_t n) {
   if (p == nullptr) return RuntimeAlloc(n);
-  if (IsConstant(p)) {
-    void* copy = RuntimeAlloc(n);
-    size_t available = size_t(g_constants_end - static_cast<const char*>(p));
-    std::memcpy(copy, p, std::min(BlockSize(n), available));
+  if (IsConstant(p)) return CopyOut(p, g_constants_end, n);
+  const GroupRange group = GroupContaining(p);
+  if (group.begin != nullptr) {
+    // The bytes move into a plain block; resizing the group's first address
+    // ends the group, as resizing any block ends the old one.
+    void* copy = CopyOut(p, group.end, n);
+    if (group.begin == p) RuntimeFree(p);
     return copy;
   }
   void* q = std::realloc(p, BlockSize(n));

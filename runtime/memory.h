@@ -12,11 +12,13 @@ namespace rt {
 void* RuntimeAlloc(int64_t n);
 // Allocates n bytes; null on failure, no error.
 void* RuntimeAllocRaw(int64_t n);
-// Returns p to the heap; null and constant pointers are ignored.
+// Returns p to the heap; null and constant pointers and the inner blocks of a
+// block group are ignored, and a group's first address frees the whole group.
 void RuntimeFree(void* p);
-// Resizes p (null: allocates). A constant p is copied into a new block of n
-// bytes, at most up to the end of the constant block. Failure raises the
-// out-of-memory error.
+// Resizes p (null: allocates). A constant p, or an address inside a block
+// group, is copied into a new block of n bytes, at most up to the end of the
+// constant block or the group; the group's first address also frees the
+// group. Failure raises the out-of-memory error.
 void* RuntimeRealloc(void* p, int64_t n);
 
 // The constant block: [start, start + size). Set at start-up, cleared at the end.

@@ -3,10 +3,12 @@
 #include "runtime/notify.h"
 
 #include "platform/application.h"
+#include "runtime/block_group.h"
 #include "runtime/errors.h"
 #include "runtime/event_suppression.h"
 #include "runtime/lifecycle.h"
 #include "runtime/memory.h"
+#include "runtime/responsive_work.h"
 #include "runtime/runtime_texts.h"
 #include "runtime/type_tag.h"
 #include "runtime/values.h"
@@ -53,6 +55,12 @@ intptr_t RuntimeNotify(intptr_t code, intptr_t a, intptr_t b) {
       RaiseError(reinterpret_cast<const char*>(a), 0, 0, 0);
     case notify::kExit:
       RuntimeExit(int32_t(a));
+    case notify::kAllocGroup:
+      return intptr_t(RuntimeAllocGroup(a));
+    case notify::kOutOfMemory:
+      RaiseOutOfMemory(a);
+    case notify::kRunWhileResponsive:
+      return RunWhileResponsive(*reinterpret_cast<const ResponsiveWork*>(a));
     default:
       return 0;
   }

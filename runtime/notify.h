@@ -16,6 +16,9 @@ constexpr intptr_t kFree = 2025;                // a block
 constexpr intptr_t kRealloc = 2026;             // a block, b byte count
 constexpr intptr_t kRaiseError = 2027;          // a message text
 constexpr intptr_t kExit = 2028;                // a exit code
+constexpr intptr_t kAllocGroup = 2029;          // a byte count -> a block group (checked)
+constexpr intptr_t kOutOfMemory = 2030;         // a byte count: raises the out-of-memory error
+constexpr intptr_t kRunWhileResponsive = 2031;  // a ResponsiveWork* -> a WorkOutcome
 }  // namespace notify
 
 // Answers one request of a library; 0 for codes the runtime does not serve.
