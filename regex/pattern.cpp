@@ -5,24 +5,10 @@
 #include <exception>
 #include <locale>
 #include <new>
-#include <stdexcept>
 #include <string_view>
 
 namespace regex_service {
 namespace {
-
-// The user's locale, read once; the classic locale when the environment names
-// one that does not exist.
-const std::locale& UserLocale() {
-  static const std::locale locale = [] {
-    try {
-      return std::locale("");
-    } catch (const std::runtime_error&) {
-      return std::locale::classic();
-    }
-  }();
-  return locale;
-}
 
 // Compiles into a fresh expression and swaps it in only once it is complete,
 // so a failure leaves the previous expression untouched.
@@ -31,7 +17,10 @@ bool CompileInto(Regex& expression, std::string_view text, bool case_sensitive) 
   if (text.empty()) return false;
   try {
     Regex fresh;
-    fresh.imbue(UserLocale());
+    // ASCII letters fold and classify as Perl has them under every user
+    // locale (a Turkish one folds i and I apart); bytes 0x80-0xFF are no
+    // letters here, as under every GBK or UTF-8 locale.
+    fresh.imbue(std::locale::classic());
     fresh.assign(text.data(), text.data() + text.size(),
                  case_sensitive ? boost::regex_constants::normal : boost::regex_constants::icase);
     expression.swap(fresh);

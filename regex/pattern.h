@@ -10,7 +10,7 @@
 
 namespace regex_service {
 
-// The engine: narrow characters, classified and folded by the user's locale.
+// The engine: narrow characters, classified and folded by the classic locale.
 using Regex = boost::basic_regex<char, boost::cpp_regex_traits<char>>;
 
 // A Pattern value (TypeTag 0x00020001), in memory the caller allocates zeroed.

@@ -3,9 +3,9 @@
 
 #include "regex/pattern.h"
 #include "regex/regex_texts.h"
+#include "regex/runtime_link.h"
 #include "regex/search_all.h"
 #include "regex/search_result.h"
-#include "regex/service_memory.h"
 
 namespace regex_service {
 namespace {
@@ -21,6 +21,7 @@ const rt::DataTypeInfo kTypes[] = {
 const rt::CommandEntry kCommands[] = {
     PatternCreate,     SearchAll,        SearchResultDestruct,
     ResultMatchText,   PatternConstruct, PatternDestruct,
+    LastSearchEnd,
 };
 
 }  // namespace

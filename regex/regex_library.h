@@ -16,6 +16,7 @@ enum Command : uint32_t {
   kResultMatchText = 3,
   kPatternConstruct = 4,
   kPatternDestruct = 5,
+  kLastSearchEnd = 6,
 };
 
 // Code 1 stores a as the runtime's RuntimeNotify entry and returns 0; every
@@ -24,5 +25,5 @@ intptr_t RegexLibraryNotify(int32_t code, intptr_t a, intptr_t b);
 
 }  // namespace regex_service
 
-// The library record: 2 types (Pattern, SearchResult), 6 commands, the notify function.
+// The library record: 2 types (Pattern, SearchResult), 7 commands, the notify function.
 const rt::LibraryInfo& RegexLibrary();

@@ -1,6 +1,7 @@
-// Runtime blocks through the stored RuntimeNotify entry.
-#include "regex/service_memory.h"
+// Requests to the runtime through the stored RuntimeNotify entry.
+#include "regex/runtime_link.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include "runtime/notify.h"
@@ -11,15 +12,20 @@ namespace {
 // Written once at start-up, before any command runs.
 rt::NotifyFunction g_runtime_notify = nullptr;
 
+intptr_t Notify(intptr_t code, intptr_t a, intptr_t b = 0) {
+  return g_runtime_notify ? g_runtime_notify(code, a, b) : 0;
+}
+
 }  // namespace
 
 void StoreRuntimeNotify(rt::NotifyFunction notify) { g_runtime_notify = notify; }
 
 bool HasRuntimeNotify() { return g_runtime_notify != nullptr; }
 
-void* AllocateRuntimeBlock(size_t n) {
-  if (g_runtime_notify == nullptr) return nullptr;
-  return reinterpret_cast<void*>(g_runtime_notify(rt::notify::kAlloc, intptr_t(n), 0));
+void* AllocateRuntimeBlock(size_t n) { return reinterpret_cast<void*>(Notify(rt::notify::kAlloc, intptr_t(n))); }
+
+void* AllocateRuntimeGroup(size_t n) {
+  return reinterpret_cast<void*>(Notify(rt::notify::kAllocGroup, intptr_t(n)));
 }
 
 char* MakeRuntimeText(const char* s, int64_t n) {
@@ -29,6 +35,20 @@ char* MakeRuntimeText(const char* s, int64_t n) {
   std::memcpy(text, s, size_t(n));
   text[n] = '\0';
   return text;
+}
+
+void ReportOutOfMemory(size_t n) {
+  Notify(rt::notify::kOutOfMemory, intptr_t(n));
+  // Only a runtime without the error path gets here; carrying on would hand
+  // out a result that is not what the search found.
+  std::abort();
+}
+
+rt::WorkOutcome RunResponsiveWork(const rt::ResponsiveWork& request) {
+  const intptr_t outcome = Notify(rt::notify::kRunWhileResponsive, reinterpret_cast<intptr_t>(&request));
+  if (outcome == rt::kWorkFinished || outcome == rt::kWorkCancelled) return rt::WorkOutcome(outcome);
+  request.work();
+  return rt::kWorkFinished;
 }
 
 }  // namespace regex_service

@@ -1,19 +1,19 @@
-// The search loop of SearchAll and the list of SearchResult blocks it builds.
-// Engine exceptions end the loop here and never leave the command.
+// SearchAll: a private copy of the text searched by a SearchJob through the
+// runtime's responsive wait, and the results laid out for the caller.
 #include "regex/search_all.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
-#include <exception>
 #include <limits>
+#include <memory>
 #include <new>
-#include <string>
 #include <string_view>
 
 #include "regex/pattern.h"
-#include "regex/search_result.h"
-#include "regex/service_memory.h"
+#include "regex/regex_texts.h"
+#include "regex/result_set.h"
+#include "regex/runtime_link.h"
+#include "regex/search_job.h"
 
 namespace regex_service {
 namespace {
@@ -21,97 +21,45 @@ namespace {
 // Offsets are 32-bit, so at most this many bytes are searched.
 constexpr size_t kMaxSearchedBytes = size_t(std::numeric_limits<int32_t>::max());
 
-// The SearchResult blocks found so far, in a pointer list of the service's own
-// heap that grows geometrically; it becomes the runtime array at the end.
-class ResultList {
- public:
-  ResultList() = default;
-  ResultList(const ResultList&) = delete;
-  ResultList& operator=(const ResultList&) = delete;
-  ~ResultList() { std::free(blocks_); }
-
-  // Makes a SearchResult for the match and appends it; false when the heap is exhausted.
-  bool Append(const boost::cmatch& match, const char* text_begin) {
-    if (size_ == capacity_ && !Grow()) return false;
-    ResultObject* object = NewResultObject(match, text_begin);
-    if (object == nullptr) return false;
-    void* block = AllocateRuntimeBlock(sizeof(ResultObject*));
-    if (block == nullptr) {
-      DeleteResultObject(object);
-      return false;
-    }
-    SetResultObjectIn(block, object);
-    blocks_[size_++] = block;
-    return true;
-  }
-
-  // The runtime array {1, n, the n block pointers}; null only before the
-  // runtime's notify entry arrived. The list is trimmed first, so the spare
-  // capacity and the array are never held together.
-  void* ToRuntimeArray() {
-    ShrinkToFit();
-    const uint32_t header[2] = {1, uint32_t(size_)};
-    auto* array = static_cast<uint8_t*>(AllocateRuntimeBlock(sizeof header + size_ * sizeof(void*)));
-    if (array == nullptr) return nullptr;
-    std::memcpy(array, header, sizeof header);
-    if (size_ > 0) std::memcpy(array + sizeof header, blocks_, size_ * sizeof(void*));
-    return array;
-  }
-
- private:
-  bool Grow() {
-    const size_t capacity = capacity_ == 0 ? 16 : capacity_ * 2;
-    void* grown = std::realloc(blocks_, capacity * sizeof(void*));
-    if (grown == nullptr) return false;
-    blocks_ = static_cast<void**>(grown);
-    capacity_ = capacity;
-    return true;
-  }
-
-  void ShrinkToFit() {
-    if (size_ == 0 || size_ == capacity_) return;
-    if (void* trimmed = std::realloc(blocks_, size_ * sizeof(void*))) {
-      blocks_ = static_cast<void**>(trimmed);
-      capacity_ = size_;
-    }
-  }
-
-  void** blocks_ = nullptr;
-  size_t size_ = 0;
-  size_t capacity_ = 0;
-};
+// Commands run on the main thread only.
+SearchEnd g_last_search_end = kSearchedToTheEnd;
 
 boost::regex_constants::match_flag_type MatchFlags(const PatternValue& pattern) {
   return pattern.multiline != 0 ? boost::regex_constants::match_default
                                 : boost::regex_constants::match_single_line;
 }
 
-// Where the search after a match begins, or past the text when searching ends.
-// An empty match at offset 0 ends it; another empty match moves on one byte so
-// the same empty match is not found again.
-size_t NextSearchStart(size_t match_begin, size_t match_end, size_t text_size) {
-  if (match_end == 0) return text_size + 1;
-  return match_begin == match_end ? match_end + 1 : match_end;
+std::shared_ptr<SearchJob> NewSearchJob(const PatternValue& pattern, std::string_view text) {
+  std::shared_ptr<SearchJob> job;
+  try {
+    job = std::make_shared<SearchJob>(*CompiledExpression(&pattern), MatchFlags(pattern));
+  } catch (const std::bad_alloc&) {
+    ReportOutOfMemory(sizeof(SearchJob));
+  }
+  if (!job->CopyText(text)) ReportOutOfMemory(text.size() + 1);
+  return job;
 }
 
-// Searches text from its start and again from each match's end, each search
-// taking its own start as the beginning of the text. An engine exception
-// (complexity or stack limit) ends the loop with the matches found so far.
-void CollectMatches(const Regex& regex, std::string_view text,
-                    boost::regex_constants::match_flag_type flags, ResultList& found) {
-  const char* const begin = text.data();
-  const char* const end = begin + std::min(text.size(), kMaxSearchedBytes);
-  const size_t size = size_t(end - begin);
+// Runs the job through the responsive wait. The job's thread keeps its own
+// share of the job, which it drops as soon as the search returns, so a
+// search left behind frees its copy and records when it ends.
+SearchEnd RunSearch(const std::shared_ptr<SearchJob>& job) {
+  rt::WorkOutcome outcome;
   try {
-    boost::cmatch match;
-    for (size_t start = 0; start <= size;) {
-      if (!boost::regex_search(begin + start, end, match, regex, flags)) return;
-      if (!found.Append(match, begin)) return;
-      start = NextSearchStart(size_t(match[0].first - begin), size_t(match[0].second - begin), size);
-    }
-  } catch (const std::exception&) {
-    // Abandoned search: keep what was found.
+    const rt::ResponsiveWork request{
+        [job = job]() mutable {
+          job->Run();
+          job.reset();
+        },
+        [job] { job->Cancel(); }, texts::kSearching, texts::kCancelSearch};
+    outcome = RunResponsiveWork(request);
+  } catch (const std::bad_alloc&) {
+    ReportOutOfMemory(sizeof(rt::ResponsiveWork));
   }
+  if (outcome == rt::kWorkCancelled) return kCancelled;
+  if (job->failed_request() != 0) ReportOutOfMemory(job->failed_request());
+  job->ReleaseText();  // before the results are laid out, so the two are not held together
+  return job->end();
 }
 
 }  // namespace
@@ -119,17 +67,22 @@ void CollectMatches(const Regex& regex, std::string_view text,
 void SearchAll(rt::ResultRecord* result, int32_t count, const rt::ArgRecord* args) {
   const rt::Args in(count, args);
   if (!HasRuntimeNotify()) return;
-  ForgetCheckedText();
   const auto* pattern = in[0].pointer<const PatternValue>();
-  ResultList found;
-  try {
-    const std::string text(in.text(1));  // the private copy every search runs over
-    const Regex* regex = CompiledExpression(pattern);
-    if (regex != nullptr && !text.empty()) CollectMatches(*regex, text, MatchFlags(*pattern), found);
-  } catch (const std::exception&) {
-    // No room for the private copy: nothing is searched.
+  const char* text = in.text(1);
+  const std::string_view searched(text, strnlen(text, kMaxSearchedBytes));
+  std::shared_ptr<SearchJob> job;
+  g_last_search_end = kSearchedToTheEnd;
+  if (CompiledExpression(pattern) != nullptr && !searched.empty()) {
+    job = NewSearchJob(*pattern, searched);
+    g_last_search_end = RunSearch(job);
   }
-  rt::SetPointer(result, found.ToRuntimeArray());
+  // Read once: a cancelled job's thread may still be appending.
+  const size_t found = job ? job->matches().published() : 0;
+  rt::SetPointer(result, MakeResultSet(job ? &job->matches() : nullptr, found, {text, searched.size()}));
+}
+
+void LastSearchEnd(rt::ResultRecord* result, int32_t, const rt::ArgRecord*) {
+  rt::SetInt(result, g_last_search_end);
 }
 
 }  // namespace regex_service

@@ -1,4 +1,5 @@
-// SearchAll: every match of a Pattern in a text, as an array of SearchResult.
+// SearchAll: every match of a Pattern in a text, as an array of SearchResult;
+// and LastSearchEnd: whether that search reached the end of the text.
 #pragma once
 
 #include <cstdint>
@@ -11,7 +12,19 @@ namespace regex_service {
 // block pointers} in ascending order; the caller owns it and, for each
 // element, must SearchResultDestruct it and RuntimeFree its block before
 // freeing the array. A Pattern without an expression or an empty text gives
-// {1, 0}; a search the engine abandons keeps the matches found before it.
+// {1, 0}. The search runs through the runtime's responsive wait: a search the
+// engine abandons, or the user cancels, keeps the matches found before it.
+// Running out of memory ends the program with the runtime's error.
 void SearchAll(rt::ResultRecord* result, int32_t count, const rt::ArgRecord* args);
+
+// How a search ended; LastSearchEnd's result.
+enum SearchEnd : int32_t {
+  kSearchedToTheEnd = 0,  // every match is in the list
+  kEngineGaveUp = 1,      // the engine abandoned a search (work or stack limit): the matches before it
+  kCancelled = 2,         // the user stopped it: the matches found until then
+};
+
+// LastSearchEnd(): how the last SearchAll ended, a SearchEnd as an integer.
+void LastSearchEnd(rt::ResultRecord* result, int32_t count, const rt::ArgRecord* args);
 
 }  // namespace regex_service

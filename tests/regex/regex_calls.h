@@ -24,9 +24,11 @@ namespace regex_testing {
 using regex_service::Command;
 
 inline rt::ResultRecord Call(Command command, std::initializer_list<rt::ArgRecord> args) {
-  const std::vector<rt::ArgRecord> records(args);
-  return rt::CallCommand(RegexLibrary().commands[command], int32_t(records.size()), records.data());
+  return rt::CallCommand(RegexLibrary().commands[command], int32_t(args.size()), args.begin());
 }
+
+// How the last SearchAll ended (a regex_service::SearchEnd).
+inline int32_t LastSearchEnd() { return int32_t(Call(regex_service::kLastSearchEnd, {}).low()); }
 
 // A match as (start, length) of its whole-match record.
 using Span = std::pair<int32_t, int32_t>;

@@ -73,10 +73,10 @@ TEST_F(ResultMatchTextTest, ReadsOnlyBytesInsideTheGivenText) {
   for (char* text : texts) rt::RuntimeFree(text);
 }
 
-// A text shortened in place between two searches (as a buffer reused for a
-// new text would be) is measured again: old results read from it stop at its
-// new end.
-TEST_F(ResultMatchTextTest, ANewSearchMeasuresAReusedTextAgain) {
+// A buffer shortened in place after the search (as one reused for a new text
+// would be) is not the text that was searched: old results read from it stop
+// at its new end.
+TEST_F(ResultMatchTextTest, AReusedBufferIsReadOnlyUpToItsNewEnd) {
   char buffer[] = "xxxxxxxxab";
   Pattern pattern("ab");
   Results before(pattern, buffer);

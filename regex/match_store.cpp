@@ -1,0 +1,59 @@
+// Chunks grow geometrically up to a fixed size, so a search with few matches
+// holds little and one with millions appends without copying.
+#include "regex/match_store.h"
+
+#include <algorithm>
+#include <new>
+
+namespace regex_service {
+namespace {
+
+constexpr size_t kFirstChunkBytes = size_t(1) << 12;
+constexpr size_t kLargestChunkBytes = size_t(1) << 20;
+
+SubMatchRecord RecordOf(const boost::csub_match& sub, const char* text_begin) {
+  if (!sub.matched) return {0, 0, 0};
+  return {int32_t(sub.first - text_begin), int32_t(sub.length()), 1};
+}
+
+}  // namespace
+
+MatchStore::~MatchStore() {
+  for (Chunk* chunk = first_; chunk != nullptr;) {
+    Chunk* next = chunk->next;
+    chunk->~Chunk();
+    ::operator delete(chunk);
+    chunk = next;
+  }
+}
+
+bool MatchStore::AddChunk() {
+  const size_t match_bytes = records_per_match_ * sizeof(SubMatchRecord);
+  const size_t target = last_ == nullptr ? kFirstChunkBytes : std::min(2 * last_->capacity * match_bytes, kLargestChunkBytes);
+  const size_t capacity = std::max<size_t>(1, target / match_bytes);
+  const size_t bytes = sizeof(Chunk) + capacity * match_bytes;
+  void* memory = ::operator new(bytes, std::nothrow);
+  if (memory == nullptr) {
+    failed_request_ = bytes;
+    return false;
+  }
+  Chunk* chunk = new (memory) Chunk;
+  chunk->capacity = capacity;
+  (last_ == nullptr ? first_ : last_->next) = chunk;
+  last_ = chunk;
+  used_in_last_ = 0;
+  return true;
+}
+
+bool MatchStore::Append(const boost::cmatch& match, const char* text_begin) {
+  if (last_ == nullptr || used_in_last_ == last_->capacity) {
+    if (!AddChunk()) return false;
+  }
+  SubMatchRecord* records = last_->records() + used_in_last_ * records_per_match_;
+  for (uint32_t i = 0; i < records_per_match_; ++i) records[i] = RecordOf(match[int(i)], text_begin);
+  ++used_in_last_;
+  published_.store(published_.load(std::memory_order_relaxed) + 1, std::memory_order_release);
+  return true;
+}
+
+}  // namespace regex_service
