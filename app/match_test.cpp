@@ -1,5 +1,6 @@
 // Compiles the pattern into a fresh Pattern, searches the whole source, joins
-// the whole-match texts, and releases everything in ownership order.
+// the whole-match texts, and releases everything in ownership order; tells
+// the user when the engine gave the search up before the end of the source.
 #include "app/match_test.h"
 
 #include "app/control_ids.h"
@@ -70,24 +71,42 @@ OwnedText JoinMatches(void* results, const char* source) {
   return list.Take();
 }
 
-}  // namespace
+// A report with what the handler needs to know about the search behind it.
+struct MatchReport {
+  OwnedText text;
+  int32_t count = 0;
+  bool engine_gave_up = false;
+};
 
-OwnedText BuildMatchReport(const char* source, const char* pattern_text) {
+MatchReport SearchAndReport(const char* source, const char* pattern_text) {
   void* pattern = CompilePattern(pattern_text);
   void* results =
       CallLibrary(regex_service::SearchAll, {PatternArgument(pattern), rt::TextArg(source)}).pointer<void>();
-  const int32_t count = int32_t(rt::ArrayCount(results));
-  OwnedText report;
-  if (count > 0) {
+  MatchReport report;
+  report.count = int32_t(rt::ArrayCount(results));
+  report.engine_gave_up =
+      int32_t(CallLibrary(regex_service::LastSearchEnd, {}).low()) == regex_service::kEngineGaveUp;
+  if (report.count > 0) {
     OwnedText matches = JoinMatches(results, source);
-    report = Join({constants::kCountPrefix, IntegerToText(count).view(), constants::kCountSuffix,
-                   matches.view()});
+    report.text = Join({constants::kCountPrefix, IntegerToText(report.count).view(), constants::kCountSuffix,
+                        matches.view()});
   } else {
-    report = Join({constants::kNoMatch});
+    report.text = Join({constants::kNoMatch});
   }
   DestroyResults(results);
   DestroyPattern(pattern);
   return report;
+}
+
+OwnedText EarlyEndMessage(int32_t count) {
+  if (count == 0) return Join({constants::kEarlyEndNoMatch});
+  return Join({constants::kEarlyEndPrefix, IntegerToText(count).view(), constants::kEarlyEndSuffix});
+}
+
+}  // namespace
+
+OwnedText BuildMatchReport(const char* source, const char* pattern_text) {
+  return SearchAndReport(source, pattern_text).text;
 }
 
 void MatchClicked() {
@@ -97,9 +116,10 @@ void MatchClicked() {
   }
   OwnedText source = ReadText(control::kSource);
   OwnedText pattern = ReadText(control::kPattern);
-  OwnedText report = BuildMatchReport(source.get(), pattern.get());
-  OwnedText display = ReplaceEvery(report.get(), constants::kLineBreakMarker, constants::kCrLf);
+  MatchReport report = SearchAndReport(source.get(), pattern.get());
+  OwnedText display = ReplaceEvery(report.text.get(), constants::kLineBreakMarker, constants::kCrLf);
   WriteText(control::kMatchReport, display.get());
+  if (report.engine_gave_up) ShowPrompt(EarlyEndMessage(report.count).get());
 }
 
 }  // namespace app

@@ -7,6 +7,8 @@
 namespace app {
 
 // Event 0 of 按钮_匹配. An empty pattern box only shows "请输入正则表达式".
+// When the engine gave the search up early, the report of what it found is
+// followed by a message box saying so.
 void MatchClicked();
 
 // "共找到 " n " 处匹配：\r\n\r\n" and the match texts joined by the

@@ -19,6 +19,7 @@ class MessageBoxRecorder {
   explicit MessageBoxRecorder(int answer = platform::kOk);
   ~MessageBoxRecorder();
   const std::vector<platform::MessageBoxRequest>& boxes() const { return boxes_; }
+  void Clear() { boxes_.clear(); }
 
  private:
   std::vector<platform::MessageBoxRequest> boxes_;

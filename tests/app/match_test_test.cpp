@@ -2,6 +2,7 @@
 // the match button, and the empty-pattern prompt.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ struct ReportCase {
   const char* pattern;  // UTF-8
   std::string expected; // GBK
 };
+// Test names show the case's name only.
+void PrintTo(const ReportCase& c, std::ostream* out) { *out << c.name; }
 
 std::string CountLine(int n) { return Gbk("共找到 ") + std::to_string(n) + Gbk(" 处匹配：\r\n\r\n"); }
 const std::string kMarker = Gbk("#换行符");
@@ -101,6 +104,34 @@ TEST_F(MatchButtonTest, EmptyPatternPromptsAndLeavesTheReportAlone) {
   EXPECT_EQ(boxes.boxes()[0].caption, Gbk("信息："));
   EXPECT_EQ(boxes.boxes()[0].style & 0xF, 0u);  // one OK button
   EXPECT_EQ(BoxText(control::kMatchReport), before);
+}
+
+// A search the engine gives up keeps its report as it is, then says so in a
+// box owned by the main window, with how many matches came before.
+TEST_F(MatchButtonTest, SearchTheEngineGivesUpIsReportedThenExplained) {
+  const struct {
+    std::string source;
+    const char* pattern;
+    std::string report;
+    std::string message;
+  } cases[] = {
+      {"xxy " + std::string(5000, 'x'), "(x+x+)+y", CountLine(1) + "xxy",
+       Gbk("表达式对这段文本过于复杂，搜索已提前结束，只列出了前 1 处匹配。")},
+      {std::string(30, 'a'), "(a+)+b", Gbk("（没有匹配）"),
+       Gbk("表达式对这段文本过于复杂，搜索已提前结束，结束前没有找到匹配。")},
+  };
+  for (const auto& c : cases) {
+    rt::Runtime().write_property(app::kMainWindow, control::kSource, 8, -1, uint64_t(uintptr_t(c.source.c_str())));
+    TypeInto(control::kPattern, c.pattern);
+    Click(control::kMatchButton);
+    EXPECT_EQ(BoxText(control::kMatchReport), c.report) << c.pattern;
+    ASSERT_EQ(boxes.boxes().size(), 1u) << c.pattern;
+    EXPECT_EQ(boxes.boxes()[0].text, c.message);
+    EXPECT_EQ(boxes.boxes()[0].caption, Gbk("信息："));
+    EXPECT_EQ(boxes.boxes()[0].style & 0xF, 0u);
+    EXPECT_EQ(boxes.boxes()[0].owner, MainWindow());
+    boxes.Clear();
+  }
 }
 
 TEST_F(MatchButtonTest, MarkerInsideAMatchBecomesALineBreak) {
