@@ -40,6 +40,7 @@ class MatchStore {
  private:
   struct Chunk {
     Chunk* next = nullptr;  // written before any match in the next chunk is published
+    size_t bytes = 0;       // of the whole chunk, this header included
     size_t capacity = 0;    // matches
     SubMatchRecord* records() { return reinterpret_cast<SubMatchRecord*>(this + 1); }
     const SubMatchRecord* records() const { return reinterpret_cast<const SubMatchRecord*>(this + 1); }

@@ -7,10 +7,26 @@
 #include <map>
 #include <new>
 
+#include <sys/mman.h>
+
 #include "runtime/memory.h"
 
 namespace rt {
 namespace {
+
+// Groups this big hold the results of big searches. Aligned to and advised
+// as transparent huge pages, they fault in 2 MB at a time instead of 4 KB,
+// which makes their first touch several times cheaper.
+constexpr size_t kHugePageBytes = size_t(2) << 20;
+constexpr int64_t kHugeGroupBytes = 2 * int64_t(kHugePageBytes);
+
+void* AllocateGroupBlock(int64_t n) {
+  if (n < kHugeGroupBytes) return RuntimeAlloc(n);
+  void* block = nullptr;
+  if (posix_memalign(&block, kHugePageBytes, size_t(n)) != 0) RaiseOutOfMemory(n);
+  madvise(block, size_t(n), MADV_HUGEPAGE);  // advice only: ignored where huge pages are off
+  return block;
+}
 
 std::map<const char*, size_t>& Groups() {
   static std::map<const char*, size_t> groups;  // first address -> byte size
@@ -20,7 +36,7 @@ std::map<const char*, size_t>& Groups() {
 }  // namespace
 
 void* RuntimeAllocGroup(int64_t n) {
-  void* group = RuntimeAlloc(n);
+  void* group = AllocateGroupBlock(n);
   try {
     Groups().emplace(static_cast<const char*>(group), size_t(n > 0 ? n : 1));
   } catch (const std::bad_alloc&) {
