@@ -66,7 +66,10 @@ void BM_MatchButtonPress(benchmark::State& state) {
 
 void BM_BuildMatchReport(benchmark::State& state) {
   const std::string& source = Source(state.range(0));
-  for (auto _ : state) benchmark::DoNotOptimize(app::BuildMatchReport(source.c_str(), kPattern).release());
+  for (auto _ : state) {
+    app::OwnedText report = app::BuildMatchReport(source.c_str(), kPattern);
+    benchmark::DoNotOptimize(report.get());
+  }  // each report is freed, as the baseline frees its copies
 }
 
 // The baseline: compile, then walk every match and copy its bytes out.
@@ -88,14 +91,18 @@ void BM_BareRegexSearch(benchmark::State& state) {
 // Stages of the press besides the report itself.
 void BM_ReadSourceBox(benchmark::State& state) {
   PrepareBoxes(state.range(0));
-  for (auto _ : state) benchmark::DoNotOptimize(app::ReadText(app::control::kSource).release());
+  for (auto _ : state) {
+    app::OwnedText source = app::ReadText(app::control::kSource);
+    benchmark::DoNotOptimize(source.get());
+  }
 }
 
 void BM_ReplaceMarkers(benchmark::State& state) {
   app::OwnedText report = app::BuildMatchReport(Source(state.range(0)).c_str(), kPattern);
-  for (auto _ : state)
-    benchmark::DoNotOptimize(
-        app::ReplaceEvery(report.get(), constants::kLineBreakMarker, constants::kCrLf).release());
+  for (auto _ : state) {
+    app::OwnedText display = app::ReplaceEvery(report.get(), constants::kLineBreakMarker, constants::kCrLf);
+    benchmark::DoNotOptimize(display.get());
+  }
 }
 
 void BM_WriteReportBox(benchmark::State& state) {
