@@ -27,9 +27,9 @@ void* MakeResultSet(const MatchStore* matches, size_t n, const SearchedText& sea
   const uint32_t header[2] = {1, uint32_t(n)};
   std::memcpy(group, header, sizeof header);
   auto* bounds = new (group + array_bytes) SearchedText(searched);
+  if (n == 0) return group;
   char* slot = group + array_bytes + sizeof(SearchedText);
   size_t index = 0;
-  if (matches == nullptr) return group;
   matches->ForEach(n, [&](const SubMatchRecord* match) {
     auto* object = new (slot + sizeof(void*)) ResultObject{bounds, records};
     std::memcpy(object->records(), match, records * sizeof(SubMatchRecord));

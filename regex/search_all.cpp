@@ -2,7 +2,6 @@
 // runtime's responsive wait, and the results laid out for the caller.
 #include "regex/search_all.h"
 
-#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <memory>
@@ -40,9 +39,9 @@ std::shared_ptr<SearchJob> NewSearchJob(const PatternValue& pattern, std::string
   return job;
 }
 
-// Runs the job through the responsive wait. The job's thread keeps its own
-// share of the job, which it drops as soon as the search returns, so a
-// search left behind frees its copy and records when it ends.
+// Runs the job through the responsive wait. The job's thread keeps a share of
+// the job of its own and drops it as soon as the search returns, so a search
+// left behind frees its text and its records when it ends.
 SearchEnd RunSearch(const std::shared_ptr<SearchJob>& job) {
   rt::WorkOutcome outcome;
   try {

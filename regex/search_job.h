@@ -22,7 +22,6 @@ class SearchJob {
 
   // Takes the private copy every search runs over; false when there is no room.
   bool CopyText(std::string_view text);
-  size_t text_size() const { return size_; }
 
   // Searches from the start of the text and again from each match's end, each
   // search taking its own start as the beginning of the text. Any thread.
