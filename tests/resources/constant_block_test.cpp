@@ -27,7 +27,8 @@ const std::vector<Named>& AllConstants() {
   static const std::vector<Named> all = {
       NAMED(kPresetCatalogue), NAMED(kPlaceholder), NAMED(kLineBreakMarker), NAMED(kCrLf),
       NAMED(kCountPrefix), NAMED(kCountSuffix), NAMED(kNoMatch), NAMED(kEnterPattern),
-      NAMED(kEnterStart), NAMED(kEnterEnd), NAMED(kEnterContained), NAMED(kIgnoreCasePrefix),
+      NAMED(kEnterStart), NAMED(kEnterEnd), NAMED(kEnterContained), NAMED(kEarlyEndPrefix),
+      NAMED(kEarlyEndSuffix), NAMED(kEarlyEndNoMatch), NAMED(kIgnoreCasePrefix),
       NAMED(kFullWidthColon), NAMED(kOne), NAMED(kEmpty), NAMED(kSnippetLabelJavaScript),
       NAMED(kSnippetLabelPhp), NAMED(kSnippetLabelJava), NAMED(kSnippetLabelGo),
       NAMED(kSnippetLabelPython), NAMED(kSnippetTemplateJavaScript), NAMED(kSnippetTemplatePhp),
