@@ -43,11 +43,12 @@ class Job {
  public:
   explicit Job(std::function<void()> work) : work_(std::move(work)) {}
 
-  // Runs work, records its end and what it threw, and quits the watching loop.
+  // Runs work and lets go of it (so what it holds is destroyed on this
+  // thread), records its end and what it threw, and quits the watching loop.
   void Run() {
     std::exception_ptr error;
     try {
-      work_();
+      std::exchange(work_, nullptr)();
     } catch (...) {
       error = std::current_exception();
     }

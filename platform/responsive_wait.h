@@ -24,7 +24,8 @@ struct WaitTexts {
 // Cancelling (the button, Esc, closing the box, or a close request of any other
 // top-level window) calls cancel on this thread and returns kCancelled at once,
 // without waiting for work: the thread is left to finish on its own (detached),
-// so work must own or share everything it touches. A close request of another
+// so work must own or share everything it touches. Work is destroyed on its
+// thread once it has returned. A close request of another
 // window is not lost: it is carried out once control is back in the outer event loop
 // (after the caller's handler has returned).
 // Without an application object, or when not called on the main thread, work
