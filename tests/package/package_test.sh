@@ -27,4 +27,4 @@ for size in 16 32 48 256; do test -f "$root/usr/share/icons/hicolor/${size}x${si
 command=$(sed -n 's/^Exec=//p' "$desktop")
 
 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
-  "$smoke" "$root/usr/bin/$command" 1280 1024 "$build_dir/package_screenshot.png"
+  "$smoke" 1280 1024 "$build_dir/package_screenshot.png" "$root/usr/bin/$command"
