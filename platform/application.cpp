@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,8 +31,11 @@ std::unique_ptr<QObject> g_owner;
 QThread* g_main_thread = nullptr;
 
 // Qt's messages while the application object is made, held back so that one
-// line of ours can stand in for them when no display can be opened.
+// line of ours can stand in for them when no display can be opened. Qt's own
+// threads may write too, hence the lock.
 QtMessageHandler g_qt_handler = nullptr;
+std::mutex g_held_lock;
+bool g_holding = false;
 std::vector<std::pair<QtMsgType, QString>> g_held_messages;
 
 [[noreturn]] void FailStart(const std::string& why) {
@@ -50,11 +54,22 @@ void HoldQtMessage(QtMsgType type, const QMessageLogContext& context, const QStr
   if (type == QtFatalMsg)
     FailStart(DisplayProblem() + ": start it in a desktop session, over SSH with X forwarding "
               "(ssh -X), or for a headless check under xvfb-run");
-  g_held_messages.emplace_back(type, qFormatLogMessage(type, context, text));
+  const std::lock_guard lock(g_held_lock);
+  if (g_holding)
+    g_held_messages.emplace_back(type, qFormatLogMessage(type, context, text));
+  else
+    g_qt_handler(type, context, text);
+}
+
+void HoldQtMessages() {
+  g_holding = true;
+  g_qt_handler = qInstallMessageHandler(&HoldQtMessage);
 }
 
 void ReleaseQtMessages() {
   qInstallMessageHandler(g_qt_handler);
+  const std::lock_guard lock(g_held_lock);
+  g_holding = false;
   for (const auto& [type, text] : g_held_messages) g_qt_handler(type, QMessageLogContext(), text);
   g_held_messages.clear();
 }
@@ -78,7 +93,7 @@ void CreateApplication(int& argc, char** argv) {
   if (!GbkConverterAvailable())
     FailStart("the C library's GB18030 converter cannot be opened (are glibc's gconv modules installed?)");
   if (argc > 0 && argv[0] != nullptr) g_argv[0] = argv[0];  // Qt sees no option of the command line
-  g_qt_handler = qInstallMessageHandler(&HoldQtMessage);
+  HoldQtMessages();
   g_app = std::make_unique<QApplication>(g_argc, g_argv);
   ReleaseQtMessages();
   QApplication::setQuitOnLastWindowClosed(false);  // the runtime ends the loop itself
