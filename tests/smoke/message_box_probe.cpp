@@ -4,12 +4,9 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QProxyStyle>
-#include <QStringList>
 #include <QStyleFactory>
 #include <QStylePlugin>
 #include <cstdio>
-
-namespace {
 
 class MessageBoxProbe : public QProxyStyle {
  public:
@@ -17,17 +14,13 @@ class MessageBoxProbe : public QProxyStyle {
 
   void polish(QWidget* widget) override {
     QProxyStyle::polish(widget);
-    if (auto* box = qobject_cast<QMessageBox*>(widget)) {
-      QStringList texts;
-      for (const QAbstractButton* button : box->buttons()) texts << button->text();
-      const bool mirrored = box->layoutDirection() == Qt::RightToLeft;
-      std::fprintf(stderr, "message box: %s %s\n", mirrored ? "right-to-left" : "left-to-right",
-                   texts.join(' ').toUtf8().constData());
-    }
+    auto* box = qobject_cast<QMessageBox*>(widget);
+    if (box == nullptr) return;
+    QString line = box->layoutDirection() == Qt::RightToLeft ? "right-to-left" : "left-to-right";
+    for (const QAbstractButton* button : box->buttons()) line += ' ' + button->text();
+    std::fprintf(stderr, "message box: %s\n", line.toUtf8().constData());
   }
 };
-
-}  // namespace
 
 class MessageBoxProbePlugin : public QStylePlugin {
   Q_OBJECT

@@ -10,30 +10,24 @@ fail() {
   exit 1
 }
 
-# Starts "$@" in the background and waits for its window; false when the
-# program ended first (as it does when the X server is not ready to take a
-# connection yet). Sets pid and window.
-start_and_find_window() {
-  "$@" &
-  pid=$!
-  window=""
-  for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name "^${caption}\$" 2>/dev/null | head -n1)
-    [ -n "$window" ] && return 0
-    kill -0 "$pid" 2>/dev/null || return 1
-    sleep 0.1
-  done
-  fail "no visible window captioned $caption"
-}
-
-# start_and_find_window, tried three times.
+# Starts "$@" in the background and waits for its window (sets pid and
+# window). A program that ends first is started again, up to three times, as
+# it ends when the X server is not ready to take a connection yet.
 start_program() {
   for attempt in 1 2 3; do
-    start_and_find_window "$@" && return 0
-    [ "$attempt" -lt 3 ] || fail "the program ended before showing its window, three times"
-    echo "the program ended before showing its window; starting it again" >&2
+    "$@" &
+    pid=$!
+    for _ in $(seq 100); do
+      window=$(xdotool search --onlyvisible --name "^${caption}\$" 2>/dev/null | head -n1)
+      [ -n "$window" ] && return 0
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && fail "no visible window captioned $caption"
+    echo "the program ended before showing its window (attempt $attempt)" >&2
     sleep 1
   done
+  fail "the program ended before showing its window, three times"
 }
 
 # Ends the program started last, without checking how it ends.
