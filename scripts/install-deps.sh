@@ -7,8 +7,8 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libboost-regex-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils xdotool imagemagick fonts-wqy-microhei
-  dpkg-dev fakeroot file
+  xvfb xauth x11-utils xdotool imagemagick fonts-wqy-microhei qt6-translations-l10n
+  dpkg-dev fakeroot file lintian appstream desktop-file-utils
 )
 
 missing=()
@@ -17,8 +17,16 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
 sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null; then
+    echo "These Debian packages are missing: ${missing[*]}" >&2
+    echo "Installing them needs root, and sudo is not available. As root, run:" >&2
+    echo "  apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
+  sudo="sudo"
+fi
+echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
