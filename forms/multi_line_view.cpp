@@ -21,7 +21,7 @@ namespace forms {
 namespace {
 
 // Texts with at least this many line breaks are held many lines per block:
-// Qt spends about 3.5 µs and 160 bytes on every block.
+// Qt spends some microseconds and some hundred bytes on every block.
 constexpr size_t kGroupedLineBreaks = 4096;
 // Qt's word-boundary wrapping costs the square of a word's length, and a line
 // this long may be one word, so a box holding one wraps at any character.
@@ -35,8 +35,8 @@ QTextOption::WrapMode WrapModeFor(size_t longest_line) {
 
 // The most Qt needs while it takes a text, with room to spare: the UTF-16
 // text (at most two bytes per GBK byte) held once by us and up to twice as
-// the document's buffer grows, about 1 KB per block, and the layout of the
-// longest line (about 40 bytes per character).
+// the document's buffer grows, up to 1 KB per block, and the layout of the
+// longest line (measured near 40 bytes a character).
 int64_t FillBytesNeeded(std::string_view gbk, const TextShape& shape, bool grouped) {
   const size_t blocks = grouped ? GroupedBlockCount(gbk.size(), shape.line_breaks) : shape.line_breaks + 1;
   return int64_t(6 * gbk.size() + 1024 * blocks + 64 * shape.longest_line);
