@@ -34,9 +34,10 @@ namespace {
 
 namespace control = app::control;
 
-QPlainTextEdit* Box(uint32_t id) {
-  return static_cast<QPlainTextEdit*>(rt::GetWindowHost()->PlatformWindow(app::kMainWindow, id));
+QWidget* Widget(uint32_t id) {
+  return static_cast<QWidget*>(rt::GetWindowHost()->PlatformWindow(app::kMainWindow, id));
 }
+QPlainTextEdit* Box(uint32_t id) { return static_cast<QPlainTextEdit*>(Widget(id)); }
 void WriteBox(uint32_t id, const std::string& text) {
   rt::Runtime().write_property(app::kMainWindow, id, app::property::kText, app::property::kWholeValue,
                                uint64_t(uintptr_t(text.c_str())));
@@ -186,7 +187,7 @@ const char kLinePattern[] = "[^\r\n]+";
 void BM_ChineseReportPress(benchmark::State& state) {
   WriteBox(control::kSource, Lines(state.range(0), 1));
   WriteBox(control::kPattern, kLinePattern);
-  auto* button = static_cast<QWidget*>(rt::GetWindowHost()->PlatformWindow(app::kMainWindow, control::kMatchButton));
+  QWidget* button = Widget(control::kMatchButton);
   for (auto _ : state) {
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
     Paint(Box(control::kMatchReport));
@@ -223,8 +224,12 @@ BENCHMARK(BM_PlainQtSelectAllCopy)->Apply(SmallLineCounts);  // 12 s and more at
 BENCHMARK(BM_WriteMegabyteLine)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PasteMegabyteLine)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PlainQtMegabyteOfWords)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_ChineseReportPress)->ArgName("lines")->Arg(1'000'000)->MinTime(4)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_ChineseBuildMatchReport)->ArgName("lines")->Arg(1'000'000)->MinTime(4)->Unit(benchmark::kMillisecond)->UseRealTime();
+// Several presses each: the first press of a run pays for memory the process touches for the first time.
+void MillionLines(benchmark::internal::Benchmark* b) {
+  b->ArgName("lines")->Arg(1'000'000)->MinTime(4)->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+BENCHMARK(BM_ChineseReportPress)->Apply(MillionLines);
+BENCHMARK(BM_ChineseBuildMatchReport)->Apply(MillionLines);
 
 // Prints ours ÷ baseline for every pair of runs with the same arguments.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -248,7 +253,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
       for (const auto& [name, ms] : real_ms_) {
         if (name.rfind(ours, 0) != 0) continue;
         const auto other = real_ms_.find(baseline + name.substr(std::strlen(ours)));
-        if (other != real_ms_.end()) std::printf("%s: %.3gx %s\n", name.c_str(), ms / other->second, baseline);
+        if (other == real_ms_.end()) continue;
+        std::printf("%s: %.3gx %s\n", name.c_str(), ms / other->second, baseline);
       }
     }
     for (const char* read : {"BM_ReadBack", "BM_PlainCopyOfTheBytes"}) {

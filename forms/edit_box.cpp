@@ -170,7 +170,8 @@ void EditBoxControl::ApplyEditing() {
 void EditBoxControl::ApplySelectionHiding() {
   if (!settings_.hide_selection) return;
   QPalette palette = editor()->palette();
-  palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Inactive, QPalette::Base));
+  palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                   palette.color(QPalette::Inactive, QPalette::Base));
   palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                    palette.color(QPalette::Inactive, QPalette::Text));
   editor()->setPalette(palette);

@@ -229,7 +229,9 @@ TEST_F(EditBoxTest, ReadOnlyMultiLineRefusesTypingButCopiesByKeyboard) {
     EXPECT_EQ(ReadText(kText), text);
     EXPECT_TRUE(Box()->textInteractionFlags() & Qt::TextSelectableByMouse);
     QTest::keyClick(Box(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(CopiedByKeyboard(), platform::GbkToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toStdString());
+    const QString one_break_per_line =
+        platform::GbkToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    EXPECT_EQ(CopiedByKeyboard(), one_break_per_line.toStdString());
     TearDown();
     SetUp();
   }
@@ -259,7 +261,9 @@ TEST_F(EditBoxTest, TripleClickInALongReportSelectsTheLineClicked) {
 TEST_F(EditBoxTest, LongLinesWrapAtTheBoxWidth) {
   const std::string megabyte_line(1 << 20, 'x');
   const struct { std::string text; bool pasted; } cases[] = {
-      {megabyte_line, false}, {megabyte_line, true}, {std::string(500, 'y') + "\r\n" + NumberedLines(10000), false}};
+      {megabyte_line, false},
+      {megabyte_line, true},
+      {std::string(500, 'y') + "\r\n" + NumberedLines(10000), false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.text.size() << (c.pasted ? " pasted" : " written"));
     OpenBox(MultiLine());
