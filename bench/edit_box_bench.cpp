@@ -14,19 +14,15 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <string>
 
 #include "app/control_ids.h"
-#include "app/controller.h"
 #include "app/match_test.h"
-#include "app/program_header.h"
-#include "forms/forms_host.h"
+#include "bench/offscreen_workbench.h"
 #include "platform/gbk.h"
 #include "runtime/entry_table.h"
-#include "runtime/lifecycle.h"
 #include "runtime/memory.h"
 #include "runtime/window_host.h"
 
@@ -273,16 +269,11 @@ class RatioReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication application(argc, argv);
-  forms::InstallWindowHost();
-  rt::SetProgramHeader(&app::WorkbenchProgramHeader());
-  app::StartUp();
+  const OffscreenWorkbench workbench(argc, argv);
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter(benchmark::ConsoleReporter::OO_Tabular);
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.PrintRatios();
   benchmark::Shutdown();
-  rt::EndOfProgram(0);  // the program's exit step: windows go before the application object
   return 0;
 }
