@@ -2,11 +2,10 @@
 // build, offscreen), beside a baseline that builds the same widgets directly.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <cstdlib>
 
 #include "forms/forms_host.h"
 #include "forms/kind_settings.h"
@@ -80,12 +79,3 @@ void BM_BaselineWidgetsByHand(benchmark::State& state) {
 BENCHMARK(BM_BaselineWidgetsByHand)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -6,13 +6,15 @@
 #include <limits>
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QPalette>
 #include <QSignalBlocker>
 #include <QTextDocument>
 
 #include "forms/stored_property.h"
 #include "forms/typed_text_filter.h"
 #include "forms/appearance.h"
+#include "forms/multi_line_view.h"
+#include "forms/nul_free_text.h"
 #include "forms/widget_styling.h"
 #include "platform/gbk.h"
 
@@ -73,15 +75,6 @@ uint16_t MaskCharacterOf(const std::string& text) {
   return uint16_t(first << 8 | uint8_t(text[1]));
 }
 
-// The document's text with each paragraph or line separator as CR LF. The raw
-// text keeps no-break spaces, which toPlainText() would turn into spaces.
-QString TextWithCrLf(const QTextDocument& document) {
-  QString text = document.toRawText();
-  text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-  text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
-  return text;
-}
-
 std::unique_ptr<Control> CreateEditBox(const CreateParams& params) {
   std::optional<EditBoxSettings> settings = ReadEditBoxSettings(params.unit->properties);
   if (!settings) return nullptr;
@@ -97,6 +90,7 @@ EditBoxControl::EditBoxControl(const CreateParams& params, EditBoxSettings setti
   CreateEditor(params);
   ApplyAppearance();
   ApplyEditing();
+  ApplySelectionHiding();
   ApplyContent();
   ConnectChanges();
 }
@@ -112,7 +106,7 @@ QWidget* EditBoxControl::editor() const {
 
 void EditBoxControl::CreateEditor(const CreateParams& params) {
   if (settings_.multi_line) {
-    lines_ = new QPlainTextEdit(params.parent);
+    lines_ = new MultiLineView(params.parent);
   } else {
     line_ = new QLineEdit(params.parent);
   }
@@ -144,6 +138,7 @@ void EditBoxControl::ApplyEditing() {
   if (line_) {
     line_->setReadOnly(read_only);
     line_->setMaxLength(std::numeric_limits<int>::max());  // the typing filter applies limits
+    line_->setValidator(new NulFreeValidator(line_));
     if (settings_.input_mode == kPasswordMode) {
       line_->setEchoMode(QLineEdit::Password);
       line_->setStyleSheet(QStringLiteral("lineedit-password-character: %1")
@@ -170,11 +165,23 @@ void EditBoxControl::ApplyEditing() {
   box->installEventFilter(new TypedTextFilter(rules, unselected_length, box));
 }
 
+// The selection is painted in the inactive colours while the box has no
+// focus; with hide selection on they are the field's own, so none shows.
+void EditBoxControl::ApplySelectionHiding() {
+  if (!settings_.hide_selection) return;
+  QPalette palette = editor()->palette();
+  palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                   palette.color(QPalette::Inactive, QPalette::Base));
+  palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                   palette.color(QPalette::Inactive, QPalette::Text));
+  editor()->setPalette(palette);
+}
+
 void EditBoxControl::ApplyContent() {
   written_ = settings_.content;
   {
     const QSignalBlocker blocker(editor());
-    SetEditorText(platform::GbkToQString(settings_.content));
+    SetEditorText(settings_.content);
   }
   const int length = int(line_ ? line_->text().size() : lines_->document()->characterCount() - 1);
   const int start = std::clamp(int(settings_.selection_start), 0, length);
@@ -197,11 +204,11 @@ void EditBoxControl::ConnectChanges() {
     QObject::connect(lines_, &QPlainTextEdit::textChanged, lines_, [this] { OnUserEdit(); });
 }
 
-void EditBoxControl::SetEditorText(const QString& text) {
+void EditBoxControl::SetEditorText(std::string_view gbk) {
   if (line_)
-    line_->setText(text);
+    line_->setText(platform::GbkToQString(gbk));
   else
-    lines_->setPlainText(text);
+    lines_->ShowText(gbk);
 }
 
 void EditBoxControl::OnUserEdit() {
@@ -212,13 +219,13 @@ void EditBoxControl::OnUserEdit() {
 std::string EditBoxControl::Text() const {
   if (written_) return *written_;
   if (line_) return platform::QStringToGbk(line_->text());
-  return platform::QStringToGbk(TextWithCrLf(*lines_->document()));
+  return lines_->Text();
 }
 
 void EditBoxControl::WriteText(std::string gbk) {
   {
     const QSignalBlocker blocker(editor());
-    SetEditorText(platform::GbkToQString(gbk));
+    SetEditorText(gbk);
   }
   written_ = std::move(gbk);
   RaiseEvent(kChangedEvent);

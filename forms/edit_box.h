@@ -5,15 +5,17 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include <QPointer>
 
 #include "forms/control.h"
 
 class QLineEdit;
-class QPlainTextEdit;
 
 namespace forms {
+
+class MultiLineView;
 
 extern const KindInfo kEditBoxKind;
 
@@ -41,15 +43,16 @@ class EditBoxControl : public Control {
   void CreateEditor(const CreateParams& params);
   void ApplyAppearance();
   void ApplyEditing();
+  void ApplySelectionHiding();
   void ApplyContent();
   void ConnectChanges();
-  void SetEditorText(const QString& text);
+  void SetEditorText(std::string_view gbk);
   void OnUserEdit();
   QWidget* editor() const;
 
   EditBoxSettings settings_;
   QPointer<QLineEdit> line_;        // single-line box
-  QPointer<QPlainTextEdit> lines_;  // multi-line box
+  QPointer<MultiLineView> lines_;   // multi-line box
   std::optional<std::string> written_;
 };
 

@@ -4,32 +4,100 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMetaObject>
 #include <QObject>
 #include <QThread>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <mutex>
+#include <string>
+#include <utility>
 #include <vector>
+
+#include "platform/gbk.h"
 
 namespace platform {
 namespace {
 
 std::unique_ptr<QApplication> g_app;
-int g_argc = 0;
-std::vector<char*> g_argv;
+char g_default_name[] = "regex-workbench";
+int g_argc = 1;
+char* g_argv[] = {g_default_name, nullptr};
 std::unique_ptr<QObject> g_owner;
 QThread* g_main_thread = nullptr;
+
+// Qt's messages while the application object is made, held back so that one
+// line of ours can stand in for them when no display can be opened. Qt's own
+// threads may write too, hence the lock.
+QtMessageHandler g_qt_handler = nullptr;
+std::mutex g_held_lock;
+bool g_holding = false;
+std::vector<std::pair<QtMsgType, QString>> g_held_messages;
+
+[[noreturn]] void FailStart(const std::string& why) {
+  std::fprintf(stderr, "regex-workbench: %s\n", why.c_str());
+  ExitProcess(1);
+}
+
+std::string DisplayProblem() {
+  const char* display = std::getenv("DISPLAY");
+  if (display == nullptr || *display == '\0') return "no display found (DISPLAY is not set)";
+  return std::string("the display ") + display + " cannot be opened";
+}
+
+// Qt ends with a fatal message when it cannot open its platform (a display).
+void HoldQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtFatalMsg)
+    FailStart(DisplayProblem() + ": start it in a desktop session, over SSH with X forwarding "
+              "(ssh -X), or for a headless check under xvfb-run");
+  const std::lock_guard lock(g_held_lock);
+  if (g_holding)
+    g_held_messages.emplace_back(type, qFormatLogMessage(type, context, text));
+  else
+    g_qt_handler(type, context, text);
+}
+
+void HoldQtMessages() {
+  g_holding = true;
+  g_qt_handler = qInstallMessageHandler(&HoldQtMessage);
+}
+
+void ReleaseQtMessages() {
+  qInstallMessageHandler(g_qt_handler);
+  const std::lock_guard lock(g_held_lock);
+  g_holding = false;
+  for (const auto& [type, text] : g_held_messages) g_qt_handler(type, QMessageLogContext(), text);
+  g_held_messages.clear();
+}
+
+// Qt's own texts (standard buttons, context menus) in the user's language; our
+// window keeps its left-to-right layout whatever the language.
+void LoadQtTranslations(QApplication& app) {
+  auto* translator = new QTranslator(&app);
+  if (translator->load(QLocale::system(), "qtbase", "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(translator);
+  else
+    delete translator;
+  QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+}
 
 }  // namespace
 
 void CreateApplication(int& argc, char** argv) {
   if (QCoreApplication::instance() != nullptr) return;
-  g_argc = argc;
-  g_argv.assign(argv, argv + argc);
-  g_argv.push_back(nullptr);
-  g_app = std::make_unique<QApplication>(g_argc, g_argv.data());
+  if (!GbkConverterAvailable())
+    FailStart("the C library's GB18030 converter cannot be opened (are glibc's gconv modules installed?)");
+  if (argc > 0 && argv[0] != nullptr) g_argv[0] = argv[0];  // Qt sees no option of the command line
+  HoldQtMessages();
+  g_app = std::make_unique<QApplication>(g_argc, g_argv);
+  ReleaseQtMessages();
   QApplication::setQuitOnLastWindowClosed(false);  // the runtime ends the loop itself
+  LoadQtTranslations(*g_app);
 }
 
 void DestroyApplication() { g_app.reset(); }

@@ -8,7 +8,10 @@
 
 namespace platform {
 
-// Creates the application object once (later calls do nothing).
+// Creates the application object once (later calls do nothing), with Qt's own
+// texts in the user's language. Qt gets only the program name from argv, so no
+// command-line option reaches it. Ends the process with status 1 and one line
+// on stderr when the GB18030 converter or a display cannot be opened.
 void CreateApplication(int& argc, char** argv);
 bool ApplicationExists();
 // Destroys the application object made by CreateApplication.

@@ -33,9 +33,11 @@ class Converter {
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
 
+  bool IsOpen() const { return cd_ != iconv_t(-1); }
+
   // Converts one whole sequence; empty on failure.
   std::string operator()(const char* bytes, size_t size) {
-    if (cd_ == iconv_t(-1)) return {};
+    if (!IsOpen()) return {};
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
     std::string out(size * 4 + 8, '\0');
     char* in = const_cast<char*>(bytes);
@@ -66,9 +68,12 @@ struct Tables {
   std::vector<uint16_t> encode = std::vector<uint16_t>(0x10000, 0);  // 0 = no two-byte code
   // The few two-byte codes GB18030 maps beyond the BMP (FE51, FE52, ...), as surrogate pairs.
   std::map<uint16_t, std::u16string> decode_pairs;
+  bool converter_opened = false;
 
   Tables() {
     Converter to_utf16("UTF-16LE", "GB18030");
+    converter_opened = to_utf16.IsOpen();
+    if (!converter_opened) return;
     for (int lead = 0x81; lead <= 0xFE; ++lead) {
       for (int trail = 0x40; trail <= 0xFE; ++trail) {
         if (!IsTrail(uint8_t(trail))) continue;
@@ -130,6 +135,8 @@ void AppendFourByte(std::string& out, const char16_t* units, size_t count) {
 }
 
 }  // namespace
+
+bool GbkConverterAvailable() { return GetTables().converter_opened; }
 
 std::u16string GbkToUtf16(std::string_view gbk) {
   std::u16string out(gbk.size(), u'\0');

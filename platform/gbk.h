@@ -11,6 +11,11 @@ class QString;
 
 namespace platform {
 
+// Builds the conversion tables (once) from glibc's GB18030 converter; false
+// when that converter cannot be opened, as every non-ASCII character would
+// then convert wrongly.
+bool GbkConverterAvailable();
+
 std::u16string GbkToUtf16(std::string_view gbk);
 std::string Utf16ToGbk(std::u16string_view text);
 

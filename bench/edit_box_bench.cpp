@@ -1,0 +1,279 @@
+// Multi-line edit boxes on big texts, in the real main window and through
+// the property layer as the program uses them, each beside a plain baseline
+// in the same run: writing N lines (plain QPlainTextEdit::setPlainText),
+// reading the text back (a plain copy of its bytes), select-all + copy (the
+// clipboard taking the same text directly, and Qt's own copy), one 1 MB line
+// without breaks (Qt's own box on a 1 MB line of short words, which it wraps
+// in linear time), and a press of 匹配 that reports a million lines of
+// Chinese text (BuildMatchReport alone). Writes and pastes include painting
+// the box, so the text is visible.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+
+#include "app/control_ids.h"
+#include "app/match_test.h"
+#include "bench/offscreen_workbench.h"
+#include "platform/gbk.h"
+#include "runtime/entry_table.h"
+#include "runtime/memory.h"
+#include "runtime/window_host.h"
+
+namespace {
+
+namespace control = app::control;
+
+QWidget* Widget(uint32_t id) {
+  return static_cast<QWidget*>(rt::GetWindowHost()->PlatformWindow(app::kMainWindow, id));
+}
+QPlainTextEdit* Box(uint32_t id) { return static_cast<QPlainTextEdit*>(Widget(id)); }
+void WriteBox(uint32_t id, const std::string& text) {
+  rt::Runtime().write_property(app::kMainWindow, id, app::property::kText, app::property::kWholeValue,
+                               uint64_t(uintptr_t(text.c_str())));
+}
+size_t ReadBoxSize(uint32_t id) {
+  auto* text = reinterpret_cast<char*>(uintptr_t(
+      rt::Runtime().read_property(app::kMainWindow, id, app::property::kText, app::property::kWholeValue)));
+  const size_t size = text ? std::strlen(text) : 0;
+  rt::RuntimeFree(text);
+  return size;
+}
+
+// `count` lines joined by CR LF: the digit of a `[0-9]+` report, or a line of
+// nine Chinese characters (argument 1).
+const std::string& Lines(int64_t count, int64_t chinese) {
+  static std::map<std::pair<int64_t, int64_t>, std::string> cache;
+  std::string& text = cache[{count, chinese}];
+  if (!text.empty()) return text;
+  const std::string line = chinese ? platform::Utf8ToGbk("共找到匹配文本中文") : "7";
+  for (int64_t i = 0; i < count; ++i) text += (i ? "\r\n" : "") + line;
+  return text;
+}
+
+// About `bytes` bytes of 98-byte lines, as a big log pasted as source.
+const std::string& Log(int64_t bytes) {
+  static std::map<int64_t, std::string> cache;
+  std::string& text = cache[bytes];
+  if (!text.empty()) return text;
+  const std::string line = std::string(90, 'x') + " 12345\r\n";
+  text.reserve(size_t(bytes));
+  while (int64_t(text.size()) < bytes) text += line;
+  return text;
+}
+
+// A plain QPlainTextEdit set up as the report box is: the baselines' box.
+struct PlainBox {
+  QWidget window;
+  QPlainTextEdit* box = new QPlainTextEdit(&window);
+  PlainBox() {
+    box->setGeometry(Box(control::kMatchReport)->geometry());
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setReadOnly(true);
+    window.show();
+  }
+};
+
+void Paint(QPlainTextEdit* box) { box->viewport()->repaint(); }
+
+// Writing N lines.
+
+void BM_WriteLines(benchmark::State& state) {
+  const std::string& text = Lines(state.range(0), state.range(1));
+  for (auto _ : state) {
+    WriteBox(control::kMatchReport, text);
+    Paint(Box(control::kMatchReport));
+  }
+}
+
+void BM_PlainQtSetPlainText(benchmark::State& state) {
+  const std::string& text = Lines(state.range(0), state.range(1));
+  PlainBox plain;
+  for (auto _ : state) {
+    plain.box->setPlainText(platform::GbkToQString(text));
+    Paint(plain.box);
+  }
+}
+
+// Reading the text back after a person's edit, so the document is read.
+
+void BM_ReadBack(benchmark::State& state) {
+  const std::string& text = Log(state.range(0));
+  WriteBox(control::kSource, text);
+  Box(control::kSource)->textCursor().insertText(QStringLiteral("x"));
+  for (auto _ : state) benchmark::DoNotOptimize(ReadBoxSize(control::kSource));
+}
+
+void BM_PlainCopyOfTheBytes(benchmark::State& state) {
+  const std::string& text = Log(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(std::string(text).size());
+}
+
+// Select all, copy, and take the text from the clipboard as a paste would.
+
+size_t SelectAllAndCopy(QPlainTextEdit* box) {
+  box->selectAll();
+  box->copy();
+  return size_t(QApplication::clipboard()->text().size());
+}
+
+void BM_SelectAllCopy(benchmark::State& state) {
+  WriteBox(control::kMatchReport, Lines(state.range(0), state.range(1)));
+  for (auto _ : state) benchmark::DoNotOptimize(SelectAllAndCopy(Box(control::kMatchReport)));
+}
+
+// The floor of any copy: the program's bytes converted and handed over.
+void BM_ClipboardTakesTheText(benchmark::State& state) {
+  const std::string& text = Lines(state.range(0), state.range(1));
+  for (auto _ : state) {
+    QApplication::clipboard()->setText(platform::GbkToQString(text));
+    benchmark::DoNotOptimize(QApplication::clipboard()->text().size());
+  }
+}
+
+void BM_PlainQtSelectAllCopy(benchmark::State& state) {
+  PlainBox plain;
+  plain.box->setPlainText(platform::GbkToQString(Lines(state.range(0), state.range(1))));
+  for (auto _ : state) benchmark::DoNotOptimize(SelectAllAndCopy(plain.box));
+}
+
+// One 1 MB line without breaks, written by the program or pasted by a person.
+
+const std::string kMegabyteLine(1 << 20, 'x');
+
+void BM_WriteMegabyteLine(benchmark::State& state) {
+  for (auto _ : state) {
+    WriteBox(control::kMatchReport, kMegabyteLine);
+    Paint(Box(control::kMatchReport));
+  }
+}
+
+void BM_PasteMegabyteLine(benchmark::State& state) {
+  QApplication::clipboard()->setText(QString::fromStdString(kMegabyteLine));
+  for (auto _ : state) {
+    state.PauseTiming();
+    WriteBox(control::kSource, "");
+    state.ResumeTiming();
+    Box(control::kSource)->paste();
+    Paint(Box(control::kSource));
+  }
+}
+
+void BM_PlainQtMegabyteOfWords(benchmark::State& state) {
+  std::string words;
+  while (words.size() < kMegabyteLine.size()) words += "abcdefg ";
+  const QString text = QString::fromStdString(words);
+  PlainBox plain;
+  for (auto _ : state) {
+    plain.box->setPlainText(text);
+    Paint(plain.box);
+  }
+}
+
+// A press of 匹配 whose report is a million lines of Chinese text.
+
+const char kLinePattern[] = "[^\r\n]+";
+
+void BM_ChineseReportPress(benchmark::State& state) {
+  WriteBox(control::kSource, Lines(state.range(0), 1));
+  WriteBox(control::kPattern, kLinePattern);
+  QWidget* button = Widget(control::kMatchButton);
+  for (auto _ : state) {
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+    Paint(Box(control::kMatchReport));
+  }
+}
+
+void BM_ChineseBuildMatchReport(benchmark::State& state) {
+  const std::string& source = Lines(state.range(0), 1);
+  for (auto _ : state) benchmark::DoNotOptimize(app::BuildMatchReport(source.c_str(), kLinePattern).get());
+}
+
+void LineCounts(benchmark::internal::Benchmark* b) {
+  b->ArgNames({"lines", "chinese"})->Unit(benchmark::kMillisecond)->UseRealTime();
+  for (int64_t lines : {10'000, 100'000, 1'000'000}) b->Args({lines, 0});
+  b->Args({1'000'000, 1});
+}
+
+void SmallLineCounts(benchmark::internal::Benchmark* b) {
+  b->ArgNames({"lines", "chinese"})->Unit(benchmark::kMillisecond)->UseRealTime();
+  for (int64_t lines : {10'000, 100'000}) b->Args({lines, 0});
+}
+
+void Sizes(benchmark::internal::Benchmark* b) {
+  b->ArgName("bytes")->Arg(10'000'000)->Arg(100'000'000)->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+BENCHMARK(BM_WriteLines)->Apply(LineCounts);
+BENCHMARK(BM_PlainQtSetPlainText)->Apply(LineCounts);
+BENCHMARK(BM_ReadBack)->Apply(Sizes);
+BENCHMARK(BM_PlainCopyOfTheBytes)->Apply(Sizes);
+BENCHMARK(BM_SelectAllCopy)->Apply(LineCounts);
+BENCHMARK(BM_ClipboardTakesTheText)->Apply(LineCounts);
+BENCHMARK(BM_PlainQtSelectAllCopy)->Apply(SmallLineCounts);  // 12 s and more at 1M lines
+BENCHMARK(BM_WriteMegabyteLine)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PasteMegabyteLine)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PlainQtMegabyteOfWords)->Unit(benchmark::kMillisecond)->UseRealTime();
+// Several presses each: the first press of a run pays for memory the process touches for the first time.
+void MillionLines(benchmark::internal::Benchmark* b) {
+  b->ArgName("lines")->Arg(1'000'000)->MinTime(4)->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+BENCHMARK(BM_ChineseReportPress)->Apply(MillionLines);
+BENCHMARK(BM_ChineseBuildMatchReport)->Apply(MillionLines);
+
+// Prints ours ÷ baseline for every pair of runs with the same arguments.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  using ConsoleReporter::ConsoleReporter;
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) real_ms_[run.benchmark_name()] = run.GetAdjustedRealTime();
+    ConsoleReporter::ReportRuns(runs);
+  }
+  void PrintRatios() const {
+    const std::pair<const char*, const char*> pairs[] = {
+        {"BM_WriteLines", "BM_PlainQtSetPlainText"},
+        {"BM_ReadBack", "BM_PlainCopyOfTheBytes"},
+        {"BM_SelectAllCopy", "BM_ClipboardTakesTheText"},
+        {"BM_SelectAllCopy", "BM_PlainQtSelectAllCopy"},
+        {"BM_WriteMegabyteLine", "BM_PlainQtMegabyteOfWords"},
+        {"BM_PasteMegabyteLine", "BM_PlainQtMegabyteOfWords"},
+        {"BM_ChineseReportPress", "BM_ChineseBuildMatchReport"},
+    };
+    for (const auto& [ours, baseline] : pairs) {
+      for (const auto& [name, ms] : real_ms_) {
+        if (name.rfind(ours, 0) != 0) continue;
+        const auto other = real_ms_.find(baseline + name.substr(std::strlen(ours)));
+        if (other == real_ms_.end()) continue;
+        std::printf("%s: %.3gx %s\n", name.c_str(), ms / other->second, baseline);
+      }
+    }
+    for (const char* read : {"BM_ReadBack", "BM_PlainCopyOfTheBytes"}) {
+      const std::string prefix = std::string(read) + "/bytes:";
+      const auto small = real_ms_.find(prefix + "10000000/real_time");
+      const auto big = real_ms_.find(prefix + "100000000/real_time");
+      if (small != real_ms_.end() && big != real_ms_.end())
+        std::printf("%s: 100 MB takes %.1fx the time of 10 MB\n", read, big->second / small->second);
+    }
+  }
+
+ private:
+  std::map<std::string, double> real_ms_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const OffscreenWorkbench workbench(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter(benchmark::ConsoleReporter::OO_Tabular);
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintRatios();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,15 @@
+// The main of the benchmarks that need widgets: an application object on the
+// offscreen platform unless QT_QPA_PLATFORM names another (xcb under Xvfb).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,122 @@
+// The wait's application-wide event filter. Only user input, timer ticks of
+// non-widget objects and window closes are stopped; painting, layout, focus
+// and queued calls pass, so every window keeps drawing itself.
+#include "platform/wait_gate.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWindow>
+#include <algorithm>
+#include <utility>
+
+namespace platform {
+namespace {
+
+// Everything a person does with keyboard, mouse, wheel, touch, pen or a drag.
+bool IsUserInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::NonClientAreaMouseMove:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+    case QEvent::TabletMove:
+    case QEvent::NativeGesture:
+    case QEvent::Gesture:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A top-level window with a title bar a person can close (not a tooltip or popup).
+QWidget* ClosableWindow(QObject* receiver) {
+  if (!receiver->isWidgetType()) return nullptr;
+  auto* widget = static_cast<QWidget*>(receiver);
+  const Qt::WindowType type = widget->windowType();
+  const bool closable = type == Qt::Window || type == Qt::Dialog || type == Qt::Tool;
+  return widget->isWindow() && closable ? widget : nullptr;
+}
+
+}  // namespace
+
+WaitGate::WaitGate(QObject* own, std::function<void()> on_close_request)
+    : own_(own), on_close_request_(std::move(on_close_request)) {
+  QCoreApplication::instance()->installEventFilter(this);
+}
+
+WaitGate::~WaitGate() { QCoreApplication::instance()->removeEventFilter(this); }
+
+void WaitGate::AdmitBox(QWidget* box) { box_ = box; }
+
+void WaitGate::ReissueHeldCloses() {
+  for (const QPointer<QWidget>& window : std::exchange(held_closes_, {}))
+    if (window) QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
+}
+
+// A timer's tick that is refused comes again after the wait: a Qt timer keeps
+// running until its owner stops it. Ticks of widgets and platform windows pass
+// (blinking cursors, deferred layout, update requests); other objects' timers
+// may run any code on timeout, so they wait.
+bool WaitGate::eventFilter(QObject* receiver, QEvent* event) {
+  if (Admitted(receiver)) return false;
+  const QEvent::Type type = event->type();
+  if (IsUserInput(type)) return true;
+  if (type == QEvent::Timer) return !receiver->isWidgetType() && !receiver->isWindowType();
+  QWidget* window = ClosableWindow(receiver);
+  if (window == nullptr) return false;
+  if (type == QEvent::Close) {
+    HoldClose(window, event);
+    return true;
+  }
+  if (type == QEvent::WindowActivate) GiveActivationBackToBox();
+  return false;
+}
+
+bool WaitGate::Admitted(const QObject* receiver) const {
+  if (box_ && receiver == box_->windowHandle()) return true;
+  for (const QObject* object = receiver; object != nullptr; object = object->parent())
+    if (object == own_ || object == box_) return true;
+  return false;
+}
+
+// The close is refused for now (the window stays as it is) and remembered.
+void WaitGate::HoldClose(QWidget* window, QEvent* close) {
+  close->ignore();
+  if (std::find(held_closes_.begin(), held_closes_.end(), window) == held_closes_.end())
+    held_closes_.emplace_back(window);
+  on_close_request_();
+}
+
+// Like a modal dialog, the box keeps the activation while it is shown.
+void WaitGate::GiveActivationBackToBox() {
+  if (!box_ || !box_->isVisible()) return;
+  QMetaObject::invokeMethod(
+      box_,
+      [box = box_] {
+        box->raise();
+        box->activateWindow();
+      },
+      Qt::QueuedConnection);
+}
+
+}  // namespace platform

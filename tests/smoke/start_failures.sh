@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Without a display, or without glibc's GB18030 converter, the program says
+# why in one line on stderr and ends with status 1.
+# Usage: start_failures.sh PROGRAM
+set -u
+binary=$1
+empty=$(mktemp -d)
+trap 'rmdir "$empty"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# expect_start_failure TEXT COMMAND...
+expect_start_failure() {
+  local expected=$1 said status
+  shift
+  said=$("$@" 2>&1 >/dev/null)
+  status=$?
+  echo "status $status: $said"
+  [ "$status" -eq 1 ] && [ "$(wc -l <<<"$said")" -eq 1 ] && grep -qF "$expected" <<<"$said" ||
+    fail "expected status 1 and one line with \"$expected\""
+}
+
+no_x=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+expect_start_failure "no display found (DISPLAY is not set)" "${no_x[@]}" "$binary"
+expect_start_failure "the display :65000 cannot be opened" "${no_x[@]}" DISPLAY=:65000 "$binary"
+
+# An empty folder mounted over the converter modules, in a mount namespace
+# of this command alone.
+gconv_module=$(ls /usr/lib/*/gconv/GB18030.so | head -n1)
+[ -n "$gconv_module" ] || fail "glibc's GB18030 module not found under /usr/lib/*/gconv"
+expect_start_failure "GB18030 converter cannot be opened" \
+  unshare --map-root-user --mount sh -c 'mount --bind "$1" "$2" && exec "$3"' \
+  sh "$empty" "$(dirname "$gconv_module")" "$binary"
