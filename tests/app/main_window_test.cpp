@@ -40,10 +40,7 @@ void CloseMainWindowWhenShown() {
 
 void RunWorkbenchAndCloseItsWindow() {
   QTimer::singleShot(0, &CloseMainWindowWhenShown);
-  forms::InstallWindowHost();
-  char name[] = "regex-workbench";
-  char* argv[] = {name, nullptr};
-  const int status = rt::RunProgram(1, argv, app::WorkbenchProgramHeader(), &app::Start);
+  const int status = RunWholeWorkbench();
   std::fprintf(stderr, "program ended\n");
   std::fflush(stderr);
   // Skips the leak check at exit: the test's own application object (and the

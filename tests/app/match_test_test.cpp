@@ -1,12 +1,22 @@
 // The match test: the report text byte for byte, built directly and through
 // the match button, and the empty-pattern prompt.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QDialog>
+#include <QKeyEvent>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <functional>
 #include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/match_test.h"
+#include "platform/responsive_wait.h"
+#include "runtime/responsive_work.h"
 #include "tests/app/workbench_driver.h"
 
 namespace app_test {
@@ -134,9 +144,108 @@ TEST_F(MatchButtonTest, SearchTheEngineGivesUpIsReportedThenExplained) {
   }
 }
 
+// Acts on the progress box of a long search as soon as it shows, as a person would.
+class WhenProgressBoxShows : public QObject {
+ public:
+  explicit WhenProgressBoxShows(std::function<void(QDialog&)> act) : act_(std::move(act)) {
+    QCoreApplication::instance()->installEventFilter(this);
+  }
+  ~WhenProgressBoxShows() override { QCoreApplication::instance()->removeEventFilter(this); }
+  int shown() const { return shown_; }
+
+ protected:
+  bool eventFilter(QObject* receiver, QEvent* event) override {
+    auto* box = qobject_cast<QDialog*>(receiver);
+    if (event->type() == QEvent::Show && box != nullptr) {
+      ++shown_;
+      act_(*box);
+    }
+    return false;
+  }
+
+ private:
+  std::function<void(QDialog&)> act_;
+  int shown_ = 0;
+};
+
+void PressEsc(QDialog& box) {
+  QCoreApplication::postEvent(&box, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+}
+
+// The long-pattern case: the engine's work limit grows with the square of the
+// pattern's size, so each further alternative makes the search last longer.
+std::string LongPattern(int alternatives) {
+  std::string pattern = "(a+)+b";
+  for (int i = 0; i < alternatives; ++i) pattern += "|[c]";
+  return pattern;
+}
+
+void WriteBox(uint32_t control_id, const std::string& gbk) {
+  rt::Runtime().write_property(app::kMainWindow, control_id, 8, -1, uint64_t(uintptr_t(gbk.c_str())));
+}
+
+// Esc on the progress box ends the press with the report of the matches found
+// until then and no early-end message (the user asked for the stop); the next
+// press works.
+TEST_F(MatchButtonTest, EscOnTheProgressBoxReportsWhatWasFoundSoFar) {
+  platform::SetProgressBoxDelay(std::chrono::milliseconds(0));  // at once, however fast the machine
+  const struct {
+    std::string source;
+    std::string pattern;
+  } searches[] = {
+      {std::string(30, 'a'), LongPattern(300)},
+      {"ababab" + std::string(3000, 'x'), "ab|(x+x+)+y"},
+  };
+  for (const auto& search : searches) {
+    WriteBox(control::kSource, search.source);
+    WriteBox(control::kPattern, search.pattern);
+    WhenProgressBoxShows esc(&PressEsc);
+    Click(control::kMatchButton);
+    EXPECT_EQ(esc.shown(), 1);
+    // The Esc may come before the first matches are found.
+    EXPECT_THAT(BoxText(control::kMatchReport),
+                testing::AnyOf(ExpectedReport({}), ExpectedReport({"ab"}), ExpectedReport({"ab", "ab"}),
+                               ExpectedReport({"ab", "ab", "ab"})));
+  }
+  EXPECT_TRUE(boxes.boxes().empty());
+  WriteBox(control::kPattern, "ab");
+  Click(control::kMatchButton);
+  EXPECT_EQ(BoxText(control::kMatchReport), ExpectedReport({"ab", "ab", "ab"}));
+  platform::SetProgressBoxDelay(std::chrono::milliseconds(300));
+  // The searches left behind end on their own (the engine's limit ends them).
+  while (rt::CancelledWorkRunning()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+}
+
 TEST_F(MatchButtonTest, MarkerInsideAMatchBecomesALineBreak) {
   Match("x#换行符y", "x.*y");
   EXPECT_EQ(BoxText(control::kMatchReport), CountLine(1) + "x\r\ny");
+}
+
+// Closing the main window while a search runs ends the press and then the
+// whole program at once with status 0, though the engine goes on searching.
+void SearchWhenShownThenClose() {
+  QWidget* window = MainWindow();
+  if (window == nullptr || !window->isVisible()) {
+    QTimer::singleShot(10, &SearchWhenShownThenClose);
+    return;
+  }
+  platform::SetProgressBoxDelay(std::chrono::milliseconds(0));
+  WriteBox(control::kSource, std::string(30, 'a'));
+  WriteBox(control::kPattern, LongPattern(30000));  // an engine call of hours
+  WhenProgressBoxShows close([window](QDialog&) {
+    std::fputs("closing the window during the search\n", stderr);
+    QCoreApplication::postEvent(window->windowHandle(), new QCloseEvent);
+  });
+  Click(control::kMatchButton);
+}
+
+TEST(MatchDeathTest, ClosingTheWindowDuringASearchEndsTheProgramWithStatus0) {
+  EXPECT_EXIT(
+      {
+        QTimer::singleShot(0, &SearchWhenShownThenClose);
+        std::_Exit(RunWholeWorkbench());
+      },
+      testing::ExitedWithCode(0), "closing the window during the search");
 }
 
 }  // namespace

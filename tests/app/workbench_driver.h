@@ -59,6 +59,15 @@ inline void OpenFreshWorkbench() {
   rt::Runtime().load_window(app::kMainWindow);
 }
 
+// The whole program, from start-up to its end, as main runs it; returns the
+// exit status. For death tests: the test's own application object stays.
+inline int RunWholeWorkbench() {
+  forms::InstallWindowHost();
+  char name[] = "regex-workbench";
+  char* argv[] = {name, nullptr};
+  return rt::RunProgram(1, argv, app::WorkbenchProgramHeader(), &app::Start);
+}
+
 // The text property of an edit box, as GBK bytes.
 inline std::string BoxText(uint32_t control_id) {
   const uint64_t value = rt::Runtime().read_property(app::kMainWindow, control_id, 8, -1);
