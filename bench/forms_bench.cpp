@@ -11,12 +11,13 @@
 #include "forms/kind_settings.h"
 #include "forms/template_format.h"
 #include "forms/window_registry.h"
+#include "runtime/type_tag.h"
 #include "runtime/window_host.h"
 
 namespace {
 
 constexpr uint32_t kWindowId = 0x52010001;
-constexpr uint32_t kKinds[] = {0x0001000B, 0x0001000A, 0x00010005};  // button, label, edit box
+constexpr uint32_t kKinds[] = {rt::tag::kButton, rt::tag::kLabel, rt::tag::kEditBox};
 constexpr int kControls = 24;
 
 forms::UnitRecord Unit(uint32_t kind, uint32_t id, std::vector<uint8_t> properties, int index) {
@@ -34,7 +35,7 @@ std::vector<uint8_t> TemplateBytes() {
   window.caption = "Bench";
   forms::WindowTemplate tmpl;
   tmpl.window_id = kWindowId;
-  tmpl.units.push_back(Unit(0x00010001, 0x06010000, forms::WriteSettings(window), 0));
+  tmpl.units.push_back(Unit(rt::tag::kWindow, 0x06010000, forms::WriteSettings(window), 0));
   tmpl.units[0].width = 515, tmpl.units[0].height = 615;
   for (int i = 0; i < kControls; ++i) tmpl.units.push_back(Unit(kKinds[i % 3], 0x16010001 + uint32_t(i), {}, i));
   return forms::WriteTemplates({tmpl});

@@ -60,7 +60,7 @@ void DispatchEvent(EventRecord& record) {
   if (!unit) RaiseEventError(rt::texts::kEventControlNotFound, record);
   const UnitRecord& bound = window->tmpl.units[BindingUnit(*window, *unit)];
   const KindInfo* kind = FindKind(bound.kind);
-  if (!bound.is_menu_item && (kind == nullptr || !kind->raises_events))
+  if (!bound.is_menu_item && kind == nullptr)
     RaiseEventError(rt::texts::kEventControlInvalid, record);
   const rt::Procedure handler = registry.Handler(HandlerOffset(bound, record.event));
   if (handler != nullptr) RunHandler(handler, record);

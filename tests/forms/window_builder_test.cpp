@@ -4,10 +4,10 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPointer>
-#include <QPushButton>
+#include <QPlainTextEdit>
 #include <QScreen>
+#include <QTest>
 
-#include "forms/window_builder.h"
 #include "tests/forms/window_fixture.h"
 #include "tests/test_support.h"
 
@@ -131,21 +131,41 @@ TEST_F(WindowBuilderTest, UnknownOrIllFormedWindowIdDoesNotOpen) {
     EXPECT_FALSE(rt::GetWindowHost()->OpenWindow(id)) << std::hex << id;
 }
 
-TEST_F(WindowBuilderTest, RecreatedControlKeepsItsSettingsParentAndStackingPlace) {
-  Open({WindowUnit(), Button(0x16010001, "a", 10), Button(0x16010002, "b", 20), Button(0x16010003, "c", 30)});
-  const std::string caption = "new";
-  rt::GetWindowHost()->WriteProperty(kWindowId, 0x16010002, 10, -1, uint64_t(uintptr_t(caption.c_str())));
-  QPointer<QWidget> old = WidgetOf(0x16010002);
-  forms::LoadedWindow& window = Registered();
-  ASSERT_TRUE(forms::RecreateControl(window, 2));
-  auto* button = qobject_cast<QPushButton*>(WidgetOf(0x16010002));
-  ASSERT_NE(button, nullptr);
+TEST_F(WindowBuilderTest, AppearanceWriteRebuildsTheControlInItsPlaceKeepingItsText) {
+  constexpr uint32_t kBox = 0x16010002;
+  constexpr int32_t kText = 8, kMultiLine = 15;
+  Open({WindowUnit(), Button(0x16010001, "a", 10), Unit(rt::tag::kEditBox, kBox, {}, {10, 40, 120, 60}),
+        Button(0x16010003, "c", 30)});
+  const std::string text = "kept";
+  rt::GetWindowHost()->WriteProperty(kWindowId, kBox, kText, -1, uint64_t(uintptr_t(text.c_str())));
+  QPointer<QWidget> old = WidgetOf(kBox);
+  rt::GetWindowHost()->WriteProperty(kWindowId, kBox, kMultiLine, -1, 1);
+  auto* box = qobject_cast<QPlainTextEdit*>(WidgetOf(kBox));
+  ASSERT_NE(box, nullptr);
   EXPECT_TRUE(old.isNull());
-  EXPECT_EQ(button->text(), "new");
-  EXPECT_EQ(button->parentWidget(), WidgetOf(0));
+  EXPECT_EQ(box->toPlainText(), "kept");
+  EXPECT_TRUE(box->isVisible());
   const QList<QWidget*> bottom_to_top = WidgetOf(0)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-  EXPECT_EQ(bottom_to_top, (QList<QWidget*>{WidgetOf(0x16010003), button, WidgetOf(0x16010001)}));
+  EXPECT_EQ(bottom_to_top, (QList<QWidget*>{WidgetOf(0x16010003), box, WidgetOf(0x16010001)}));
   EXPECT_EQ(rt::EventSuppressionDepth(), 0);
+}
+
+// A handler of the box's own change event that rebuilds the box while the
+// box is still inside the signal that raised the event.
+void MakeTheBoxMultiLine() { rt::GetWindowHost()->WriteProperty(kWindowId, 0x16010001, 15, -1, 1); }
+const rt::Procedure kRebuildingProcedures[] = {&MakeTheBoxMultiLine};
+const rt::ProcedureTable kRebuildingCode{kRebuildingProcedures, 1};
+
+TEST_F(WindowBuilderTest, ARebuildFromTheControlsOwnHandlerLetsTheOldWidgetFinish) {
+  Load({Window({WindowUnit(), Unit(rt::tag::kEditBox, 0x16010001, {}, {10, 10, 120, 24}, kVisibleTabStop, {{0, 0}})})},
+       &kRebuildingCode);
+  ASSERT_TRUE(rt::GetWindowHost()->OpenWindow(kWindowId));
+  QWidget* single_line = WidgetOf(0x16010001);
+  QTest::keyClick(single_line, Qt::Key_A);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  auto* box = qobject_cast<QPlainTextEdit*>(WidgetOf(0x16010001));
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->toPlainText(), "a");
 }
 
 void LoadTruncatedTemplate() {
