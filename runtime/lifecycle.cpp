@@ -121,7 +121,7 @@ void EndOfProgram(int32_t k) {
   // Another thread: hand the request to the main thread without waiting for
   // it (a busy main thread must not hold this thread up), then end the
   // process here unless the routine is already under way on the main thread.
-  if (platform::OwnerObjectExists()) platform::PostToMainThread([k] { RuntimeExit(k); });
+  platform::PostToMainThread([k] { RuntimeExit(k); });
   if (!g_shutting_down) platform::ExitProcess(k);
   for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));  // the main thread ends the process
 }
