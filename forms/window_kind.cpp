@@ -4,7 +4,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
 #include <QWidget>
@@ -101,12 +100,14 @@ class WindowControl : public SettingsControl<WindowSettings, WindowWidget> {
   }
 
  private:
-  // Position 1 centres the window on the screen; otherwise the stored left and top.
+  // Position 1 centres the window in the available area (panels left out) of
+  // the screen it opens on, wherever that screen lies; otherwise the stored
+  // left and top.
   QPoint StoredPosition(const UnitRecord& unit) const {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QScreen* screen = widget_->screen();
     if (settings_.position != 1 || screen == nullptr) return {unit.left, unit.top};
-    const QRect area = screen->geometry();
-    return {(area.width() - unit.width) / 2, (area.height() - unit.height) / 2};
+    const QRect area = screen->availableGeometry();
+    return {area.x() + (area.width() - unit.width) / 2, area.y() + (area.height() - unit.height) / 2};
   }
 };
 

@@ -7,6 +7,9 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTest>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 
 #include "tests/forms/window_fixture.h"
 #include "tests/test_support.h"
@@ -23,8 +26,8 @@ TEST_F(WindowBuilderTest, WindowAloneOpensCentredWithItsStoredSizeAndNoControls)
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->size(), QSize(300, 200));
   EXPECT_EQ(window->minimumSize(), window->maximumSize());
-  const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  EXPECT_EQ(window->pos(), QPoint((screen.width() - 300) / 2, (screen.height() - 200) / 2));
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_EQ(window->pos(), area.topLeft() + QPoint((area.width() - 300) / 2, (area.height() - 200) / 2));
   EXPECT_EQ(window->windowTitle(), "Test");
   EXPECT_TRUE(window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty());
 }
@@ -166,6 +169,24 @@ TEST_F(WindowBuilderTest, ARebuildFromTheControlsOwnHandlerLetsTheOldWidgetFinis
   auto* box = qobject_cast<QPlainTextEdit*>(WidgetOf(0x16010001));
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(box->toPlainText(), "a");
+}
+
+// Opens the test window (300 x 200, centred) on a screen whose area starts at
+// (200, 100) and prints where it landed.
+void OpenOnAScreenAwayFromTheOrigin() {
+  Load({Window({WindowUnit()})});
+  rt::GetWindowHost()->OpenWindow(kWindowId);
+  const QPoint at = WidgetOf(0)->pos();
+  std::fprintf(stderr, "window at %d,%d\n", at.x(), at.y());
+  std::_Exit(0);
+}
+
+TEST(WindowPlacementDeathTest, CentresInTheAreaOfAScreenAwayFromTheOrigin) {
+  const std::string config = testing::TempDir() + "offset_screen.json";
+  std::ofstream(config) << R"({"screens": [{"name": "offset", "x": 200, "y": 100, "width": 1000, "height": 800}]})";
+  setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 1);
+  EXPECT_EXIT(OpenOnAScreenAwayFromTheOrigin(), testing::ExitedWithCode(0), "window at 550,400");
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
 void LoadTruncatedTemplate() {
