@@ -10,7 +10,6 @@
 #include "forms/mouse_pointer.h"
 #include "forms/window_kind.h"
 #include "forms/window_registry.h"
-#include "platform/application.h"
 #include "runtime/event_suppression.h"
 
 namespace forms {
@@ -152,7 +151,8 @@ bool OpenWindow(uint32_t window_id) {
   if (window == nullptr) return false;
   if (window->IsOpen()) return BringForward(*window), true;
 
-  platform::DispatchPendingMessages();
+  // Input already waiting is not delivered here: it reaches handlers from the
+  // message loop, once the window is whole.
   rt::SuppressEvents();
   window->kept = window->tmpl.units;
   window->unit_slots.resize(window->tmpl.units.size());
@@ -163,7 +163,6 @@ bool OpenWindow(uint32_t window_id) {
     return false;
   }
   QPointer<QWidget> focus = FocusInside(*window);
-  platform::DispatchPendingMessages();
   rt::ResumeEvents();
   RaiseCreationEvents(*window);
   if (!window->IsOpen()) return true;

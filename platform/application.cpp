@@ -114,10 +114,6 @@ void QuitMessageLoop(int code) {
     QMetaObject::invokeMethod(app, [code] { QCoreApplication::exit(code); }, Qt::QueuedConnection);
 }
 
-void DispatchPendingMessages() {
-  if (QCoreApplication::instance()) QCoreApplication::processEvents();
-}
-
 void CreateOwnerObject() {
   const std::lock_guard lock(g_owner_mutex);
   if (!g_owner) g_owner = std::make_unique<QObject>();

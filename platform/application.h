@@ -21,8 +21,6 @@ void DestroyApplication();
 int RunMessageLoop();
 // Ends the running loop with code (posted: takes effect when the loop next runs).
 void QuitMessageLoop(int code);
-// Delivers every message already waiting.
-void DispatchPendingMessages();
 
 // The hidden owner object on the main thread.
 void CreateOwnerObject();

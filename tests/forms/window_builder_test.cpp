@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "runtime/notify.h"
 #include "tests/forms/window_fixture.h"
 #include "tests/test_support.h"
 
@@ -169,6 +170,20 @@ TEST_F(WindowBuilderTest, ARebuildFromTheControlsOwnHandlerLetsTheOldWidgetFinis
   auto* box = qobject_cast<QPlainTextEdit*>(WidgetOf(0x16010001));
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(box->toPlainText(), "a");
+}
+
+// Input already waiting when a window opens reaches handlers only once the
+// window is whole, from the message loop.
+TEST_F(WindowBuilderTest, InputWaitingWhileAWindowIsBuiltIsDeliveredOnlyAfterwards) {
+  static int delivered;
+  delivered = 0;
+  QMetaObject::invokeMethod(QCoreApplication::instance(), [] { ++delivered; }, Qt::QueuedConnection);
+  Open({WindowUnit()});
+  rt::RuntimeNotify(rt::notify::kSuppressEvents, 0, 0);
+  rt::RuntimeNotify(rt::notify::kResumeEvents, 0, 0);
+  EXPECT_EQ(delivered, 0);
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(delivered, 1);
 }
 
 // Opens the test window (300 x 200, centred) on a screen whose area starts at
