@@ -5,22 +5,13 @@
 #include <QPushButton>
 
 #include "forms/appearance.h"
+#include "forms/property_entry.h"
 #include "forms/settings_control.h"
 #include "platform/gbk.h"
+#include "runtime/type_tag.h"
 
 namespace forms {
 namespace {
-
-const PropertyEntry kProperties[] = {
-    {"picture", type_code::kPicture}, {"type", type_code::kPick},
-    {"caption", type_code::kText},    {"horizontal alignment", type_code::kPick},
-    {"vertical alignment", type_code::kPick}, {"font", type_code::kFont},
-};
-const StoredField<ButtonSettings> kFields[] = {
-    &ButtonSettings::picture, &ButtonSettings::type,    &ButtonSettings::caption,
-    &ButtonSettings::h_align, &ButtonSettings::v_align, &ButtonSettings::font,
-};
-static_assert(std::size(kProperties) == std::size(kFields));
 
 const char* TextAlignStyle(uint32_t h_align) {
   switch (h_align) {
@@ -35,7 +26,7 @@ const char* TextAlignStyle(uint32_t h_align) {
 class ButtonControl : public SettingsControl<ButtonSettings, QPushButton> {
  public:
   ButtonControl(const CreateParams& params, ButtonSettings settings)
-      : SettingsControl(params, std::move(settings), kFields) {
+      : SettingsControl(params, std::move(settings)) {
     widget_ = new QPushButton(params.parent);
     PlaceControlWidget(widget_, *params.unit);
     // Enter is the window's business, never Qt's default-button habit.
@@ -68,12 +59,17 @@ bool PressButton(Control* control) {
   return true;
 }
 
-static std::unique_ptr<Control> CreateButton(const CreateParams& params) {
-  auto settings = ReadButtonSettings(params.unit->properties);
-  if (!settings) return nullptr;
-  return std::make_unique<ButtonControl>(params, std::move(*settings));
-}
+namespace {
 
-const KindInfo kButtonKind{0x0001000B, kProperties, true, &CreateButton};
+using namespace type_code;
+using S = ButtonSettings;
+constexpr PropertyEntry kProperties[] = {
+    Stored<&S::picture>(kPicture), Stored<&S::type>(kPick),    Stored<&S::caption>(kText),
+    Stored<&S::h_align>(kPick),    Stored<&S::v_align>(kPick), Stored<&S::font>(kFont),
+};
+
+}  // namespace
+
+const KindInfo kButtonKind{rt::tag::kButton, kProperties, &Create<ButtonControl, ReadButtonSettings>};
 
 }  // namespace forms

@@ -1,7 +1,10 @@
-// The set-up every control kind shares: placing its widget as the unit says.
+// The set-up every control kind shares: placing its widget as the unit says,
+// and letting it go safely.
 #include "forms/control.h"
 
 #include <QWidget>
+
+#include "forms/event_dispatch.h"
 
 namespace forms {
 
@@ -10,6 +13,14 @@ void PlaceControlWidget(QWidget* widget, const UnitRecord& unit) {
   widget->setEnabled((unit.flags & UnitRecord::kDisabled) == 0);
   const bool tab_stop = (unit.flags & UnitRecord::kTabStop) != 0;
   if (!tab_stop && (widget->focusPolicy() & Qt::TabFocus)) widget->setFocusPolicy(Qt::ClickFocus);
+}
+
+void DisposeWidget(QWidget* widget) {
+  if (widget == nullptr) return;
+  if (!HandlerRunning()) return delete widget;
+  widget->hide();
+  widget->disconnect();  // its connections lead to the control being destroyed
+  widget->deleteLater();
 }
 
 }  // namespace forms

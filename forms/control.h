@@ -1,5 +1,6 @@
 // A created control: the object a unit record becomes when its window opens.
-// Each kind derives from Control, owns its Qt widget and one property table.
+// Each kind derives from Control, owns its Qt widget and describes its
+// properties in one table of its KindInfo.
 #pragma once
 
 #include <cstdint>
@@ -23,15 +24,10 @@ constexpr uint16_t kInteger = 1000, kInteger2 = 1001, kDouble = 1002, kBoolean =
 constexpr uint16_t kDateTime = 1004, kText = 1005, kPick = 1006;
 constexpr uint16_t kPicture = 1009, kIcon = 1010, kMousePointer = 1011, kSound = 1012, kFont = 1013;
 constexpr uint16_t kColour = 1014, kColour2 = 1015, kHelpFile = 1016, kBackgroundColour = 1017;
-constexpr uint16_t kImageList = 1023, kByteData = 1024;
+constexpr uint16_t kDataSource = 1018, kDataColumn = 1020, kImageList = 1023, kByteData = 1024;
 }  // namespace type_code
 
-struct PropertyEntry {
-  const char* name;  // ASCII, for diagnostics and tests
-  uint16_t type_code;
-};
-
-// What a kind's get and set exchange with the property layer.
+// What a kind's property entries exchange with the property layer.
 struct PropertyValue {
   int64_t number = 0;   // integers, picks, booleans (0/1), colours, 64-bit values
   std::string bytes;    // texts (GBK, no terminator) and byte data
@@ -46,15 +42,14 @@ class Control {
   Control& operator=(const Control&) = delete;
 
   virtual QWidget* widget() const = 0;
-  // Kind-local property entry (global index - 8).
-  virtual PropertyValue Get(int entry) = 0;
-  // Returns true when the control must be built anew from its unit record.
-  virtual bool Set(int entry, const PropertyValue& value) = 0;
   // The window and all its controls exist.
   virtual void WindowComplete() {}
-  // The control's current settings as property bytes, stored into its unit
-  // before it is built anew; nothing keeps the unit's bytes as they are.
-  virtual std::optional<std::vector<uint8_t>> CurrentPropertyBytes() const { return std::nullopt; }
+  // Brings the live widget in line with settings a property write changed;
+  // false when only building the control anew can show them.
+  virtual bool ShowSettings() { return false; }
+  // The control's settings as property bytes, including what the user changed
+  // since it was created, so that a control built anew from them looks the same.
+  virtual std::vector<uint8_t> CurrentPropertyBytes() const = 0;
 
   uint32_t window_id() const { return window_id_; }
   uint32_t control_id() const { return control_id_; }
@@ -69,19 +64,27 @@ class Control {
   uint32_t control_id_;
 };
 
+// One property of a kind: its type code, and how a control of the kind reads
+// and writes the value (property_entry.h builds them). A write answers true
+// when the control must be built anew to show the value.
+struct PropertyEntry {
+  uint16_t type_code;
+  PropertyValue (*read)(Control& control);
+  bool (*write)(Control& control, const PropertyValue& value);
+};
+
 struct CreateParams {
   QWidget* parent = nullptr;     // the window's widget for controls; null for the window itself
   const UnitRecord* unit = nullptr;
-  int platform_number = 0;       // 100, 110, 120 ... in creation order
   uint32_t window_id = 0;
 };
 
-// One control kind: code, property table, and its create operation
-// (null on failure, for example a settings version above the kind's highest).
+// One control kind: its code (a TypeTag of runtime/type_tag.h), its property
+// table (entry i is property index 8 + i) and its create operation (null on
+// failure, for example a settings version above the kind's highest).
 struct KindInfo {
   uint32_t code;
   std::span<const PropertyEntry> properties;
-  bool raises_events;
   std::unique_ptr<Control> (*create)(const CreateParams& params);
 };
 
@@ -89,6 +92,11 @@ struct KindInfo {
 // parent's client area, disabled when flagged, focusable by Tab only when a
 // tab stop. Kinds call it in create before their own adjustments.
 void PlaceControlWidget(QWidget* widget, const UnitRecord& unit);
+
+// Deletes a control's widget. While a handler runs, the widget may be the one
+// whose signal raised it: it is then hidden, cut off from its control and
+// deleted once control returns to the event loop.
+void DisposeWidget(QWidget* widget);
 
 // The registered kinds; null for an unknown code.
 const KindInfo* FindKind(uint32_t code);

@@ -10,53 +10,17 @@
 #include <QSignalBlocker>
 #include <QTextDocument>
 
-#include "forms/stored_property.h"
+#include "forms/property_entry.h"
 #include "forms/typed_text_filter.h"
 #include "forms/appearance.h"
 #include "forms/multi_line_view.h"
 #include "forms/nul_free_text.h"
 #include "forms/widget_styling.h"
 #include "platform/gbk.h"
+#include "runtime/type_tag.h"
 
 namespace forms {
 namespace {
-
-using Field = StoredField<EditBoxSettings>;
-using S = EditBoxSettings;
-
-constexpr PropertyEntry kProperties[] = {
-    {"text", type_code::kText},
-    {"border", type_code::kPick},
-    {"text colour", type_code::kColour},
-    {"background colour", type_code::kBackgroundColour},
-    {"font", type_code::kFont},
-    {"hide selection", type_code::kBoolean},
-    {"maximum length", type_code::kInteger2},
-    {"multi-line", type_code::kBoolean},
-    {"scroll bars", type_code::kPick},
-    {"alignment", type_code::kPick},
-    {"input mode", type_code::kPick},
-    {"password mask character", type_code::kText},
-    {"case conversion", type_code::kPick},
-    {"spinner mode", type_code::kPick},
-    {"spinner minimum", type_code::kInteger2},
-    {"spinner maximum", type_code::kInteger2},
-    {"selection start", type_code::kInteger2},
-    {"selection length", type_code::kInteger2},
-    {"selected text", type_code::kText},
-    {"data source", 1018},
-    {"data column", 1020},
-};
-
-const Field kFields[] = {
-    &S::content,         &S::border,         &S::text_colour,    &S::background,
-    &S::font,            &S::hide_selection, &S::max_length,     &S::multi_line,
-    &S::scroll_bars,     &S::alignment,      &S::input_mode,     std::monostate{},
-    &S::case_conversion, &S::spinner_mode,   &S::spinner_min,    &S::spinner_max,
-    &S::selection_start, &S::selection_length, std::monostate{}, &S::data_source,
-    &S::data_column,
-};
-static_assert(std::size(kProperties) == 21 && std::size(kFields) == std::size(kProperties));
 
 constexpr uint32_t kReadOnlyMode = 1, kPasswordMode = 2;
 constexpr int kEdgeHeight = 2;
@@ -75,18 +39,10 @@ uint16_t MaskCharacterOf(const std::string& text) {
   return uint16_t(first << 8 | uint8_t(text[1]));
 }
 
-std::unique_ptr<Control> CreateEditBox(const CreateParams& params) {
-  std::optional<EditBoxSettings> settings = ReadEditBoxSettings(params.unit->properties);
-  if (!settings) return nullptr;
-  return std::make_unique<EditBoxControl>(params, std::move(*settings));
-}
-
 }  // namespace
 
-const KindInfo kEditBoxKind{0x00010005, kProperties, true, CreateEditBox};
-
 EditBoxControl::EditBoxControl(const CreateParams& params, EditBoxSettings settings)
-    : Control(params.window_id, params.unit->control_id), settings_(std::move(settings)) {
+    : KindControl(params, std::move(settings)) {
   CreateEditor(params);
   ApplyAppearance();
   ApplyEditing();
@@ -95,7 +51,7 @@ EditBoxControl::EditBoxControl(const CreateParams& params, EditBoxSettings setti
   ConnectChanges();
 }
 
-EditBoxControl::~EditBoxControl() { delete editor(); }
+EditBoxControl::~EditBoxControl() { DisposeWidget(editor()); }
 
 QWidget* EditBoxControl::widget() const { return editor(); }
 
@@ -231,31 +187,49 @@ void EditBoxControl::WriteText(std::string gbk) {
   RaiseEvent(kChangedEvent);
 }
 
-PropertyValue EditBoxControl::Get(int entry) {
-  if (entry < 0 || entry >= int(std::size(kFields))) return {};
-  PropertyValue value;
-  if (entry == kTextEntry) {
-    value.bytes = Text();
-  } else if (entry == kPasswordCharEntry) {
-    value.bytes = MaskCharacterText(settings_.password_char);
-  } else {
-    value = ReadStoredField(settings_, kFields[entry]);
-  }
-  return value;
+std::vector<uint8_t> EditBoxControl::CurrentPropertyBytes() const {
+  EditBoxSettings current = settings_;
+  current.content = Text();
+  return WriteSettings(current);
 }
 
-// Entries other than the text are stored for later reads; they do not
-// restyle the live box.
-bool EditBoxControl::Set(int entry, const PropertyValue& value) {
-  if (entry < 0 || entry >= int(std::size(kFields))) return false;
-  if (entry == kTextEntry) {
-    WriteText(value.bytes);
-  } else if (entry == kPasswordCharEntry) {
-    settings_.password_char = MaskCharacterOf(value.bytes);
-  } else {
-    WriteStoredField(settings_, kFields[entry], value);
-  }
-  return false;
+namespace {
+
+std::string MaskText(const EditBoxControl& box) { return MaskCharacterText(box.settings().password_char); }
+// The mask shows in a box built anew.
+bool StoreMaskText(EditBoxControl& box, const std::string& text) {
+  box.settings().password_char = MaskCharacterOf(text);
+  return true;
 }
+
+using namespace type_code;
+using S = EditBoxSettings;
+constexpr PropertyEntry kProperties[] = {
+    Live<&EditBoxControl::Text, &EditBoxControl::WriteText>(kText),
+    Stored<&S::border>(kPick),
+    Stored<&S::text_colour>(kColour),
+    Stored<&S::background>(kBackgroundColour),
+    Stored<&S::font>(kFont),
+    Stored<&S::hide_selection>(kBoolean),
+    Stored<&S::max_length>(kInteger2),
+    Stored<&S::multi_line>(kBoolean),
+    Stored<&S::scroll_bars>(kPick),
+    Stored<&S::alignment>(kPick),
+    Stored<&S::input_mode>(kPick),
+    Live<&MaskText, &StoreMaskText>(kText),
+    Stored<&S::case_conversion>(kPick),
+    Stored<&S::spinner_mode>(kPick),
+    Stored<&S::spinner_min>(kInteger2),
+    Stored<&S::spinner_max>(kInteger2),
+    Stored<&S::selection_start>(kInteger2),
+    Stored<&S::selection_length>(kInteger2),
+    Unstored(kText),  // the selected text
+    Stored<&S::data_source>(kDataSource),
+    Stored<&S::data_column>(kDataColumn),
+};
+
+}  // namespace
+
+const KindInfo kEditBoxKind{rt::tag::kEditBox, kProperties, &Create<EditBoxControl, ReadEditBoxSettings>};
 
 }  // namespace forms

@@ -9,7 +9,7 @@
 
 #include <QPointer>
 
-#include "forms/control.h"
+#include "forms/kind_control.h"
 
 class QLineEdit;
 
@@ -19,18 +19,16 @@ class MultiLineView;
 
 extern const KindInfo kEditBoxKind;
 
-class EditBoxControl : public Control {
+class EditBoxControl : public KindControl<EditBoxSettings> {
  public:
-  static constexpr int kTextEntry = 0;
-  static constexpr int kPasswordCharEntry = 11;
   static constexpr int32_t kChangedEvent = 0;
 
   EditBoxControl(const CreateParams& params, EditBoxSettings settings);
   ~EditBoxControl() override;
 
   QWidget* widget() const override;
-  PropertyValue Get(int entry) override;
-  bool Set(int entry, const PropertyValue& value) override;
+  // The settings with the text as it is now.
+  std::vector<uint8_t> CurrentPropertyBytes() const override;
 
   // The text as GBK bytes; a multi-line box gives its line breaks as CR LF.
   // The exact bytes of the last program write come back until the user edits.
@@ -50,7 +48,6 @@ class EditBoxControl : public Control {
   void OnUserEdit();
   QWidget* editor() const;
 
-  EditBoxSettings settings_;
   QPointer<QLineEdit> line_;        // single-line box
   QPointer<MultiLineView> lines_;   // multi-line box
   std::optional<std::string> written_;

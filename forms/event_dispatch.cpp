@@ -39,12 +39,15 @@ uint32_t HandlerOffset(const UnitRecord& unit, int32_t event) {
   return rt::kNoHandler;
 }
 
+// A handler may raise events itself (a property write runs another handler
+// before it returns); the outer source is current again afterwards.
 void RunHandler(rt::Procedure handler, EventRecord& record) {
+  const EventSource outer = g_current_source;
   g_current_source = {record.window_id, record.control_id};
   ++g_running_handlers;
   handler();  // the program's handlers take no arguments and return nothing
   --g_running_handlers;
-  g_current_source.window_id = 0;
+  g_current_source = outer;
   record.result_present = 1;
   record.result = 0;
 }
@@ -60,7 +63,7 @@ void DispatchEvent(EventRecord& record) {
   if (!unit) RaiseEventError(rt::texts::kEventControlNotFound, record);
   const UnitRecord& bound = window->tmpl.units[BindingUnit(*window, *unit)];
   const KindInfo* kind = FindKind(bound.kind);
-  if (!bound.is_menu_item && (kind == nullptr || !kind->raises_events))
+  if (!bound.is_menu_item && kind == nullptr)
     RaiseEventError(rt::texts::kEventControlInvalid, record);
   const rt::Procedure handler = registry.Handler(HandlerOffset(bound, record.event));
   if (handler != nullptr) RunHandler(handler, record);

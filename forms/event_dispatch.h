@@ -21,7 +21,8 @@ struct EventRecord {
 // window or control that is not registered, or a kind that cannot raise events.
 void DispatchEvent(EventRecord& record);
 
-// The unit that raised the event whose handler is running (window part 0 when none).
+// The unit that raised the event whose handler is running; after a nested
+// handler returns, the one of the handler around it (window part 0 when none).
 struct EventSource {
   uint32_t window_id = 0;
   uint32_t control_id = 0;

@@ -5,27 +5,18 @@
 #include <QGroupBox>
 
 #include "forms/appearance.h"
+#include "forms/property_entry.h"
 #include "forms/settings_control.h"
 #include "platform/gbk.h"
+#include "runtime/type_tag.h"
 
 namespace forms {
 namespace {
 
-const PropertyEntry kProperties[] = {
-    {"caption", type_code::kText}, {"caption alignment", type_code::kPick},
-    {"text colour", type_code::kColour}, {"background colour", type_code::kBackgroundColour},
-    {"font", type_code::kFont},
-};
-const StoredField<GroupBoxSettings> kFields[] = {
-    &GroupBoxSettings::caption, &GroupBoxSettings::caption_alignment, &GroupBoxSettings::text_colour,
-    &GroupBoxSettings::background, &GroupBoxSettings::font,
-};
-static_assert(std::size(kProperties) == std::size(kFields));
-
 class GroupBoxControl : public SettingsControl<GroupBoxSettings, QGroupBox> {
  public:
   GroupBoxControl(const CreateParams& params, GroupBoxSettings settings)
-      : SettingsControl(params, std::move(settings), kFields) {
+      : SettingsControl(params, std::move(settings)) {
     widget_ = new QGroupBox(params.parent);
     PlaceControlWidget(widget_, *params.unit);
     widget_->setFocusPolicy(Qt::NoFocus);
@@ -42,14 +33,16 @@ class GroupBoxControl : public SettingsControl<GroupBoxSettings, QGroupBox> {
   }
 };
 
-std::unique_ptr<Control> CreateGroupBox(const CreateParams& params) {
-  auto settings = ReadGroupBoxSettings(params.unit->properties);
-  if (!settings) return nullptr;
-  return std::make_unique<GroupBoxControl>(params, std::move(*settings));
-}
+using namespace type_code;
+using S = GroupBoxSettings;
+constexpr PropertyEntry kProperties[] = {
+    Stored<&S::caption>(kText),     Stored<&S::caption_alignment>(kPick),
+    Stored<&S::text_colour>(kColour), Stored<&S::background>(kBackgroundColour),
+    Stored<&S::font>(kFont),
+};
 
 }  // namespace
 
-const KindInfo kGroupBoxKind{0x00010009, kProperties, true, &CreateGroupBox};
+const KindInfo kGroupBoxKind{rt::tag::kGroupBox, kProperties, &Create<GroupBoxControl, ReadGroupBoxSettings>};
 
 }  // namespace forms

@@ -158,6 +158,11 @@ void ComboItems(V& v, Items& items) {
   for (auto& item : items) v.CountedText(item);
 }
 
+template <class V, class Values>
+void ItemValues(V& v, Values& values) {
+  v.UntilEnd(values, [](auto& inner, auto& value) { inner.Field(value); });
+}
+
 template <class V>
 void Fields(V& v, Is<ComboBoxSettings> auto& s) {
   Version(v, s);
@@ -166,9 +171,7 @@ void Fields(V& v, Is<ComboBoxSettings> auto& s) {
     v.Field(*word);
   v.Field(s.current_item);
   FontBlock(v, s.font);
-  v.Nested([&](auto& block) {
-    block.UntilEnd(s.item_values, [](auto& inner, auto& value) { inner.Field(value); });
-  });
+  v.Nested([&](auto& block) { ItemValues(block, s.item_values); });
   v.CountedText(s.content);
   ComboItems(v, s.items);
   if (s.version >= 2) DataBinding(v, s);
@@ -182,6 +185,11 @@ void ColumnFields(V& v, Column& column) {
   v.Field(column.alignment);
   v.Field(column.width);
   v.ZText(column.title);
+}
+
+template <class V, class Columns>
+void ColumnRecords(V& v, Columns& columns) {
+  v.UntilEnd(columns, [](auto& inner, auto& column) { ColumnFields(inner, column); });
 }
 
 template <class V, class Row>
@@ -207,9 +215,7 @@ void Fields(V& v, Is<ReportListSettings> auto& s) {
   FontBlock(v, s.font);
   v.Block(s.header_images);
   v.Block(s.item_images);
-  v.Nested([&](auto& block) {
-    block.UntilEnd(s.columns, [](auto& inner, auto& column) { ColumnFields(inner, column); });
-  });
+  v.Nested([&](auto& block) { ColumnRecords(block, s.columns); });
   v.Block(s.state_images);
   v.Nested([&](auto& block) {
     block.UntilEnd(s.initial_rows, [](auto& inner, auto& row) { InitialRowFields(inner, row); });
@@ -253,5 +259,17 @@ std::vector<uint8_t> WriteSettings(const CheckBoxSettings& s) { return Write(s);
 std::vector<uint8_t> WriteSettings(const GroupBoxSettings& s) { return Write(s); }
 std::vector<uint8_t> WriteSettings(const ComboBoxSettings& s) { return Write(s); }
 std::vector<uint8_t> WriteSettings(const ReportListSettings& s) { return Write(s); }
+
+std::vector<uint8_t> WriteItemValuesBlock(const std::vector<uint32_t>& values) {
+  ByteWriter writer;
+  ItemValues(writer, values);
+  return writer.Take();
+}
+
+std::vector<uint8_t> WriteColumnsBlock(const std::vector<ListColumn>& columns) {
+  ByteWriter writer;
+  ColumnRecords(writer, columns);
+  return writer.Take();
+}
 
 }  // namespace forms

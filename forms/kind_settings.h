@@ -193,4 +193,9 @@ std::vector<uint8_t> WriteSettings(const GroupBoxSettings& s);
 std::vector<uint8_t> WriteSettings(const ComboBoxSettings& s);
 std::vector<uint8_t> WriteSettings(const ReportListSettings& s);
 
+// The content of a combo box's item-values block and of a report list's
+// columns block, as the property bytes store them.
+std::vector<uint8_t> WriteItemValuesBlock(const std::vector<uint32_t>& values);
+std::vector<uint8_t> WriteColumnsBlock(const std::vector<ListColumn>& columns);
+
 }  // namespace forms

@@ -7,35 +7,13 @@
 #include <QWidget>
 
 #include "forms/appearance.h"
+#include "forms/property_entry.h"
 #include "forms/settings_control.h"
 #include "platform/gbk.h"
+#include "runtime/type_tag.h"
 
 namespace forms {
 namespace {
-
-const PropertyEntry kProperties[] = {
-    {"caption", type_code::kText},           {"effect", type_code::kPick},
-    {"border", type_code::kPick},            {"gradient frame width", type_code::kInteger2},
-    {"frame colour 1", type_code::kColour2}, {"frame colour 2", type_code::kColour2},
-    {"frame colour 3", type_code::kColour2}, {"font", type_code::kFont},
-    {"text colour", type_code::kColour},     {"background colour", type_code::kBackgroundColour},
-    {"background picture", type_code::kPicture}, {"background picture mode", type_code::kPick},
-    {"gradient background mode", type_code::kPick}, {"gradient colour 1", type_code::kColour2},
-    {"gradient colour 2", type_code::kColour2}, {"gradient colour 3", type_code::kColour2},
-    {"horizontal alignment", type_code::kPick}, {"word wrap", type_code::kBoolean},
-    {"vertical alignment", type_code::kPick}, {"data source", 1018},
-    {"data column", 1020},
-};
-const StoredField<LabelSettings> kFields[] = {
-    &LabelSettings::caption,       &LabelSettings::effect,        &LabelSettings::border,
-    &LabelSettings::frame_width,   &LabelSettings::frame_colour1, &LabelSettings::frame_colour2,
-    &LabelSettings::frame_colour3, &LabelSettings::font,          &LabelSettings::text_colour,
-    &LabelSettings::background,    &LabelSettings::picture,       &LabelSettings::picture_mode,
-    &LabelSettings::gradient_mode, &LabelSettings::gradient1,     &LabelSettings::gradient2,
-    &LabelSettings::gradient3,     &LabelSettings::h_align,       &LabelSettings::word_wrap,
-    &LabelSettings::v_align,       &LabelSettings::data_source,   &LabelSettings::data_column,
-};
-static_assert(std::size(kProperties) == std::size(kFields));
 
 // The painted surface; it reads the settings of its control on every paint.
 class LabelWidget : public QWidget {
@@ -81,7 +59,7 @@ class LabelWidget : public QWidget {
 class LabelControl : public SettingsControl<LabelSettings, LabelWidget> {
  public:
   LabelControl(const CreateParams& params, LabelSettings settings)
-      : SettingsControl(params, std::move(settings), kFields) {
+      : SettingsControl(params, std::move(settings)) {
     widget_ = new LabelWidget(params.parent, settings_);
     PlaceControlWidget(widget_, *params.unit);
   }
@@ -90,14 +68,24 @@ class LabelControl : public SettingsControl<LabelSettings, LabelWidget> {
   void ApplySettings() override { widget_->update(); }
 };
 
-std::unique_ptr<Control> CreateLabel(const CreateParams& params) {
-  auto settings = ReadLabelSettings(params.unit->properties);
-  if (!settings) return nullptr;
-  return std::make_unique<LabelControl>(params, std::move(*settings));
-}
+using namespace type_code;
+using S = LabelSettings;
+constexpr PropertyEntry kProperties[] = {
+    Stored<&S::caption>(kText),         Stored<&S::effect>(kPick),
+    Stored<&S::border>(kPick),          Stored<&S::frame_width>(kInteger2),
+    Stored<&S::frame_colour1>(kColour2), Stored<&S::frame_colour2>(kColour2),
+    Stored<&S::frame_colour3>(kColour2), Stored<&S::font>(kFont),
+    Stored<&S::text_colour>(kColour),   Stored<&S::background>(kBackgroundColour),
+    Stored<&S::picture>(kPicture),      Stored<&S::picture_mode>(kPick),
+    Stored<&S::gradient_mode>(kPick),   Stored<&S::gradient1>(kColour2),
+    Stored<&S::gradient2>(kColour2),    Stored<&S::gradient3>(kColour2),
+    Stored<&S::h_align>(kPick),         Stored<&S::word_wrap>(kBoolean),
+    Stored<&S::v_align>(kPick),         Stored<&S::data_source>(kDataSource),
+    Stored<&S::data_column>(kDataColumn),
+};
 
 }  // namespace
 
-const KindInfo kLabelKind{0x0001000A, kProperties, true, &CreateLabel};
+const KindInfo kLabelKind{rt::tag::kLabel, kProperties, &Create<LabelControl, ReadLabelSettings>};
 
 }  // namespace forms

@@ -113,28 +113,30 @@ const PropertyEntry* KindEntry(const Target& t, int32_t index) {
   return kind && entry < kind->properties.size() ? &kind->properties[entry] : nullptr;
 }
 
-uint64_t ReadKindProperty(const Target& t, int32_t index, int32_t member) {
+// The created control of the target; a run-time error with `message` when it
+// or its widget is gone.
+Control& LiveControl(const Target& t, const char* message) {
   Control* control = t.window.ControlAt(t.unit);
   if (control == nullptr || control->widget() == nullptr)
-    rt::RaiseError(rt::texts::kReadPropertyNoPlatformWindow, 0, int32_t(t.window.window_id()), int32_t(t.record().control_id));
-  const PropertyEntry* entry = KindEntry(t, index);
-  if (entry == nullptr) return 0;
-  return ToPropertyWord(entry->type_code, control->Get(index - kFirstKindIndex), member);
+    rt::RaiseError(message, 0, int32_t(t.window.window_id()), int32_t(t.record().control_id));
+  return *control;
 }
 
+uint64_t ReadKindProperty(const Target& t, int32_t index, int32_t member) {
+  Control& control = LiveControl(t, rt::texts::kReadPropertyNoPlatformWindow);
+  const PropertyEntry* entry = KindEntry(t, index);
+  if (entry == nullptr) return 0;
+  return ToPropertyWord(entry->type_code, entry->read(control), member);
+}
+
+// A kind whose control cannot show the new value on its live widget has it
+// built anew, with events suppressed.
 void WriteKindProperty(const Target& t, int32_t index, int32_t member, uint64_t value) {
-  Control* control = t.window.ControlAt(t.unit);
-  if (control == nullptr || control->widget() == nullptr)
-    rt::RaiseError(rt::texts::kWritePropertyNoPlatformWindow, 0, int32_t(t.window.window_id()), int32_t(t.record().control_id));
+  Control& control = LiveControl(t, rt::texts::kWritePropertyNoPlatformWindow);
   const PropertyEntry* entry = KindEntry(t, index);
   if (entry == nullptr) return;
-  const int entry_index = index - kFirstKindIndex;
-  const PropertyValue converted =
-      FromPropertyWord(entry->type_code, value, member, [&] { return control->Get(entry_index); });
-  // The control may be replaced by the handler of an event the write raises.
-  Control* written = t.window.ControlAt(t.unit);
-  if (written != nullptr && written->Set(entry_index, converted) && t.widget() != nullptr)
-    RecreateControl(t.window, t.unit);
+  const PropertyValue converted = FromPropertyWord(entry->type_code, value, member, [&] { return entry->read(control); });
+  if (entry->write(control, converted)) RecreateControl(t.window, t.unit);
 }
 
 }  // namespace

@@ -6,9 +6,7 @@
 #include <optional>
 #include <string>
 
-#include <QPointer>
-
-#include "forms/control.h"
+#include "forms/kind_control.h"
 
 namespace forms {
 
@@ -23,18 +21,13 @@ struct NewReportRow {
   int32_t image = -1, state_image = 0, indent = 0, item_value = 0;
 };
 
-class ReportListControl : public Control {
+class ReportListControl : public WidgetControl<ReportListSettings, ReportListView> {
  public:
-  static constexpr int kColumnsEntry = 9;
-  static constexpr int kCurrentRowEntry = 27;
   static constexpr int32_t kFocusedRowEvent = 0;
 
   ReportListControl(const CreateParams& params, ReportListSettings settings);
-  ~ReportListControl() override;
-
-  QWidget* widget() const override;
-  PropertyValue Get(int entry) override;
-  bool Set(int entry, const PropertyValue& value) override;
+  // The settings with the rows and the current row as they are now.
+  std::vector<uint8_t> CurrentPropertyBytes() const override;
 
   // Inserts before row `position` (at the end when negative or past the last
   // row); returns the new row's number.
@@ -45,6 +38,9 @@ class ReportListControl : public Control {
   std::optional<std::string> CellText(int row, int column) const;
   // The first selected row from the top, or -1.
   int CurrentRow() const;
+  // Selects exactly that row (none when out of range) without moving the
+  // focused row, so no event follows.
+  void SelectOnly(int64_t row);
   int RowCount() const;
 
  private:
@@ -52,11 +48,8 @@ class ReportListControl : public Control {
   void ApplyAppearance();
   void ApplyColumns();
   void InsertInitialRows();
-  void SelectOnly(int64_t row);
 
-  ReportListSettings settings_;
-  QPointer<ReportListView> view_;
-  ReportListModel* model_ = nullptr;  // owned by view_
+  ReportListModel* model_ = nullptr;  // owned by the view
 };
 
 }  // namespace forms

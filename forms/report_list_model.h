@@ -37,6 +37,7 @@ class ReportListModel : public QAbstractTableModel {
   // Nothing when the row or the column does not exist.
   std::optional<std::string> CellText(int row, int column) const;
   bool HasCell(int row, int column) const;
+  const std::vector<ReportRow>& rows() const { return rows_; }
 
  private:
   std::vector<ListColumn> columns_;

@@ -63,7 +63,7 @@ void UnitFields(V& v, Unit& unit) {
   v.Field(unit.reserved);
   v.ZText(unit.name);
   v.ZText(unit.remark);
-  if (unit.kind == kMenuItemKind) {
+  if (unit.kind == rt::tag::kMenuItem) {
     MenuItemFields(v, unit.menu);
   } else {
     ControlFields(v, unit);
@@ -103,7 +103,7 @@ void UnitArea(ByteReader& area, std::vector<UnitRecord>& units, uint32_t unit_co
     ByteReader record = area.From(records_start + offsets[i]);
     record.Nested([&](ByteReader& content) { UnitFields(content, units[i]); });
     area.Require(record.ok());
-    units[i].is_menu_item = units[i].kind == kMenuItemKind;
+    units[i].is_menu_item = units[i].kind == rt::tag::kMenuItem;
   }
 }
 

@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
-namespace forms {
+#include "runtime/type_tag.h"
 
-// Kind code of a menu item, whose record stores MenuItemRecord after its remark.
-constexpr uint32_t kMenuItemKind = 0x00010003;
+namespace forms {
 
 struct EventBinding {
   int32_t event = 0;
@@ -35,7 +34,7 @@ struct UnitRecord {
   std::array<uint8_t, 16> reserved{};
   std::string name;              // GBK
   std::string remark;            // GBK
-  // For kind kMenuItemKind only `menu` is stored, instead of the fields below
+  // For kind rt::tag::kMenuItem only `menu` is stored, instead of the fields below
   // it. The reader sets is_menu_item from the kind; the writer goes by kind.
   bool is_menu_item = false;
   MenuItemRecord menu;

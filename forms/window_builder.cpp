@@ -10,34 +10,27 @@
 #include "forms/mouse_pointer.h"
 #include "forms/window_kind.h"
 #include "forms/window_registry.h"
-#include "platform/application.h"
 #include "runtime/event_suppression.h"
 
 namespace forms {
 namespace {
 
-constexpr int kFirstPlatformNumber = 100, kPlatformNumberStep = 10;
 constexpr int32_t kCreationEvents[] = {0, 3, 4};
 
-// Controls are numbered in creation order, the last unit first: 100, 110, 120 ...
-int PlatformNumber(const LoadedWindow& window, size_t unit) {
-  return kFirstPlatformNumber + kPlatformNumberStep * int(window.tmpl.units.size() - 1 - unit);
-}
-
-bool CreateUnit(LoadedWindow& window, size_t unit, QWidget* parent, int platform_number) {
+bool CreateUnit(LoadedWindow& window, size_t unit, QWidget* parent) {
   const UnitRecord& record = window.tmpl.units[unit];
   const KindInfo* kind = FindKind(record.kind);
   if (kind == nullptr) return false;
-  window.unit_slots[unit].control = kind->create({parent, &record, platform_number, window.window_id()});
+  window.unit_slots[unit].control = kind->create({parent, &record, window.window_id()});
   return window.ControlAt(unit) != nullptr && window.ControlAt(unit)->widget() != nullptr;
 }
 
 // Unit 0 first, then the controls from the last unit to unit 1.
 bool CreateAll(LoadedWindow& window) {
-  if (!CreateUnit(window, 0, nullptr, 0)) return false;
+  if (!CreateUnit(window, 0, nullptr)) return false;
   QWidget* top = window.WindowControl()->widget();
   for (size_t unit = window.tmpl.units.size() - 1; unit >= 1; --unit)
-    if (!CreateUnit(window, unit, top, PlatformNumber(window, unit))) return false;
+    if (!CreateUnit(window, unit, top)) return false;
   return true;
 }
 
@@ -132,18 +125,22 @@ void RestoreStackingPlace(LoadedWindow& window, size_t unit) {
 }  // namespace
 
 bool RecreateControl(LoadedWindow& window, size_t unit) {
-  if (unit == 0 || unit >= window.tmpl.units.size() || !window.IsOpen()) return false;
+  if (unit == 0 || unit >= window.tmpl.units.size() || !window.IsOpen() || window.ControlAt(unit) == nullptr)
+    return false;
   rt::SuppressEvents();
-  if (auto bytes = window.ControlAt(unit)->CurrentPropertyBytes()) window.tmpl.units[unit].properties = std::move(*bytes);
+  const Control* old = window.ControlAt(unit);
+  const bool had_focus = old->widget() != nullptr && old->widget()->hasFocus();
+  window.tmpl.units[unit].properties = old->CurrentPropertyBytes();
   window.unit_slots[unit].control.reset();
   window.unit_slots[unit].pointer.reset();
-  const bool created = CreateUnit(window, unit, window.WindowControl()->widget(), PlatformNumber(window, unit));
+  const bool created = CreateUnit(window, unit, window.WindowControl()->widget());
   if (created) {
     Reparent(window, unit);
     RestoreStackingPlace(window, unit);
     SetMousePointer(window, unit);
     window.ControlAt(unit)->WindowComplete();
     ShowIfVisible(window, unit);
+    if (had_focus) window.ControlAt(unit)->widget()->setFocus();
   }
   rt::ResumeEvents();
   return created;
@@ -154,7 +151,8 @@ bool OpenWindow(uint32_t window_id) {
   if (window == nullptr) return false;
   if (window->IsOpen()) return BringForward(*window), true;
 
-  platform::DispatchPendingMessages();
+  // Input already waiting is not delivered here: it reaches handlers from the
+  // message loop, once the window is whole.
   rt::SuppressEvents();
   window->kept = window->tmpl.units;
   window->unit_slots.resize(window->tmpl.units.size());
@@ -165,7 +163,6 @@ bool OpenWindow(uint32_t window_id) {
     return false;
   }
   QPointer<QWidget> focus = FocusInside(*window);
-  platform::DispatchPendingMessages();
   rt::ResumeEvents();
   RaiseCreationEvents(*window);
   if (!window->IsOpen()) return true;

@@ -4,52 +4,21 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
 #include <QWidget>
 
 #include "forms/appearance.h"
 #include "forms/event_dispatch.h"
+#include "forms/property_entry.h"
 #include "forms/settings_control.h"
 #include "forms/window_keys.h"
 #include "forms/window_unload.h"
 #include "platform/gbk.h"
+#include "runtime/type_tag.h"
 
 namespace forms {
 namespace {
-
-using type_code::kBoolean, type_code::kPick, type_code::kText;
-const PropertyEntry kProperties[] = {
-    {"caption", kText},          {"border", kPick},
-    {"background colour", type_code::kBackgroundColour}, {"background picture", type_code::kPicture},
-    {"background picture mode", kPick}, {"background sound", type_code::kSound},
-    {"sound play count", kPick}, {"control button", kBoolean},
-    {"maximise button", kBoolean}, {"minimise button", kBoolean},
-    {"position", kPick},         {"movable", kBoolean},
-    {"icon", type_code::kIcon},  {"Enter moves focus", kBoolean},
-    {"Esc closes", kBoolean},    {"F1 opens help", kBoolean},
-    {"help file", type_code::kHelpFile}, {"help context", type_code::kInteger2},
-    {"shown in task bar", kBoolean}, {"move by dragging anywhere", kBoolean},
-    {"shape", kPick},            {"always on top", kBoolean},
-    {"keep caption bar active", kBoolean}, {"window class name", kText},
-};
-const StoredField<WindowSettings> kFields[] = {
-    &WindowSettings::caption,          &WindowSettings::border,
-    &WindowSettings::background,       &WindowSettings::background_picture,
-    &WindowSettings::picture_mode,     &WindowSettings::background_sound,
-    &WindowSettings::sound_play_count, &WindowSettings::control_button,
-    &WindowSettings::max_button,       &WindowSettings::min_button,
-    &WindowSettings::position,         &WindowSettings::movable,
-    &WindowSettings::icon,             &WindowSettings::enter_moves_focus,
-    &WindowSettings::esc_closes,       &WindowSettings::f1_help,
-    &WindowSettings::help_file,        &WindowSettings::help_context,
-    &WindowSettings::show_in_taskbar,  &WindowSettings::drag_anywhere,
-    &WindowSettings::shape,            &WindowSettings::always_on_top,
-    &WindowSettings::keep_caption_active, &WindowSettings::class_name,
-};
-static_assert(std::size(kProperties) == std::size(kFields));
-constexpr int kPositionEntry = 10;
 
 class WindowWidget : public QWidget {
  public:
@@ -86,7 +55,7 @@ Qt::WindowFlags FlagsFor(const WindowSettings& s) {
 class WindowControl : public SettingsControl<WindowSettings, WindowWidget> {
  public:
   WindowControl(const CreateParams& params, WindowSettings settings)
-      : SettingsControl(params, std::move(settings), kFields) {
+      : SettingsControl(params, std::move(settings)) {
     widget_ = new WindowWidget(params.window_id);
     const UnitRecord& unit = *params.unit;
     widget_->setFixedSize(std::max(unit.width, 0), std::max(unit.height, 0));
@@ -107,12 +76,12 @@ class WindowControl : public SettingsControl<WindowSettings, WindowWidget> {
     }
   }
 
-  PropertyValue Get(int entry) override {
-    if (entry != kPositionEntry || !widget_) return SettingsControl::Get(entry);
-    PropertyValue value;
-    value.number = widget_->isMinimized() ? 2 : widget_->isMaximized() ? 3 : 0;
-    return value;
+  // Reads give 2 while minimised, 3 while maximised, else 0; writes are stored.
+  uint32_t PositionState() const {
+    if (!widget_) return settings_.position;
+    return widget_->isMinimized() ? 2 : widget_->isMaximized() ? 3 : 0;
   }
+  void StorePosition(uint32_t position) { settings_.position = position; }
 
   void Show() {
     if (settings_.position == 2) widget_->showMinimized();
@@ -131,24 +100,49 @@ class WindowControl : public SettingsControl<WindowSettings, WindowWidget> {
   }
 
  private:
-  // Position 1 centres the window on the screen; otherwise the stored left and top.
+  // Position 1 centres the window in the available area (panels left out) of
+  // the screen it opens on, wherever that screen lies; otherwise the stored
+  // left and top.
   QPoint StoredPosition(const UnitRecord& unit) const {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QScreen* screen = widget_->screen();
     if (settings_.position != 1 || screen == nullptr) return {unit.left, unit.top};
-    const QRect area = screen->geometry();
-    return {(area.width() - unit.width) / 2, (area.height() - unit.height) / 2};
+    const QRect area = screen->availableGeometry();
+    return {area.x() + (area.width() - unit.width) / 2, area.y() + (area.height() - unit.height) / 2};
   }
 };
 
-std::unique_ptr<Control> CreateWindow(const CreateParams& params) {
-  auto settings = ReadWindowSettings(params.unit->properties);
-  if (!settings) return nullptr;
-  return std::make_unique<WindowControl>(params, std::move(*settings));
-}
+using namespace type_code;
+using S = WindowSettings;
+constexpr PropertyEntry kProperties[] = {
+    Stored<&S::caption>(kText),
+    Stored<&S::border>(kPick),
+    Stored<&S::background>(kBackgroundColour),
+    Stored<&S::background_picture>(kPicture),
+    Stored<&S::picture_mode>(kPick),
+    Stored<&S::background_sound>(kSound),
+    Stored<&S::sound_play_count>(kPick),
+    Stored<&S::control_button>(kBoolean),
+    Stored<&S::max_button>(kBoolean),
+    Stored<&S::min_button>(kBoolean),
+    Live<&WindowControl::PositionState, &WindowControl::StorePosition>(kPick),
+    Stored<&S::movable>(kBoolean),
+    Stored<&S::icon>(kIcon),
+    Stored<&S::enter_moves_focus>(kBoolean),
+    Stored<&S::esc_closes>(kBoolean),
+    Stored<&S::f1_help>(kBoolean),
+    Stored<&S::help_file>(kHelpFile),
+    Stored<&S::help_context>(kInteger2),
+    Stored<&S::show_in_taskbar>(kBoolean),
+    Stored<&S::drag_anywhere>(kBoolean),
+    Stored<&S::shape>(kPick),
+    Stored<&S::always_on_top>(kBoolean),
+    Stored<&S::keep_caption_active>(kBoolean),
+    Stored<&S::class_name>(kText),
+};
 
 }  // namespace
 
-const KindInfo kWindowKind{0x00010001, kProperties, true, &CreateWindow};
+const KindInfo kWindowKind{rt::tag::kWindow, kProperties, &Create<WindowControl, ReadWindowSettings>};
 
 void ShowWindowAsStored(Control* window) {
   if (auto* control = dynamic_cast<WindowControl*>(window); control && control->widget()) control->Show();

@@ -24,6 +24,5 @@ void UnloadWindow(uint32_t window_id) {
 }
 
 void SetShuttingDown(bool shutting_down) { g_shutting_down = shutting_down; }
-bool ShuttingDown() { return g_shutting_down; }
 
 }  // namespace forms

@@ -14,6 +14,5 @@ void UnloadWindow(uint32_t window_id);
 // The program is ending (or starting again in tests): unloading skips or
 // resumes its bookkeeping.
 void SetShuttingDown(bool shutting_down);
-bool ShuttingDown();
 
 }  // namespace forms

@@ -27,6 +27,9 @@ std::unique_ptr<QApplication> g_app;
 char g_default_name[] = "regex-workbench";
 int g_argc = 1;
 char* g_argv[] = {g_default_name, nullptr};
+// Other threads post exit requests to the owner while the main thread may
+// destroy it: the mutex guards the pointer and what it points at.
+std::mutex g_owner_mutex;
 std::unique_ptr<QObject> g_owner;
 QThread* g_main_thread = nullptr;
 
@@ -111,18 +114,21 @@ void QuitMessageLoop(int code) {
     QMetaObject::invokeMethod(app, [code] { QCoreApplication::exit(code); }, Qt::QueuedConnection);
 }
 
-void DispatchPendingMessages() {
-  if (QCoreApplication::instance()) QCoreApplication::processEvents();
-}
-
 void CreateOwnerObject() {
+  const std::lock_guard lock(g_owner_mutex);
   if (!g_owner) g_owner = std::make_unique<QObject>();
 }
-void DestroyOwnerObject() { g_owner.reset(); }
-bool OwnerObjectExists() { return g_owner != nullptr; }
 
-void PostToMainThread(const std::function<void()>& fn) {
-  if (g_owner) QMetaObject::invokeMethod(g_owner.get(), fn, Qt::QueuedConnection);
+void DestroyOwnerObject() {
+  const std::lock_guard lock(g_owner_mutex);
+  g_owner.reset();
+}
+
+bool PostToMainThread(const std::function<void()>& fn) {
+  const std::lock_guard lock(g_owner_mutex);
+  if (!g_owner) return false;
+  QMetaObject::invokeMethod(g_owner.get(), fn, Qt::QueuedConnection);
+  return true;
 }
 
 void RecordMainThread() { g_main_thread = QThread::currentThread(); }

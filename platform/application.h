@@ -21,16 +21,15 @@ void DestroyApplication();
 int RunMessageLoop();
 // Ends the running loop with code (posted: takes effect when the loop next runs).
 void QuitMessageLoop(int code);
-// Delivers every message already waiting.
-void DispatchPendingMessages();
 
 // The hidden owner object on the main thread.
 void CreateOwnerObject();
 void DestroyOwnerObject();
-bool OwnerObjectExists();
 // Queues fn to run on the main thread through the owner object and returns
-// at once, without waiting for the main thread.
-void PostToMainThread(const std::function<void()>& fn);
+// at once, without waiting for the main thread; false, with nothing queued,
+// when there is no owner object. Safe on any thread while the main thread
+// creates or destroys the owner.
+bool PostToMainThread(const std::function<void()>& fn);
 
 void RecordMainThread();
 bool OnMainThread();

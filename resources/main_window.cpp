@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "forms/kind_settings.h"
+#include "runtime/type_tag.h"
 
 namespace resources {
 namespace {
@@ -14,9 +15,6 @@ namespace {
 using forms::UnitRecord;
 
 constexpr uint32_t kWindowUnitId = 0x06010000;
-constexpr uint32_t kWindowKind = 0x00010001, kEditBoxKind = 0x00010005, kGroupBoxKind = 0x00010009;
-constexpr uint32_t kLabelKind = 0x0001000A, kButtonKind = 0x0001000B, kCheckBoxKind = 0x0001000C;
-constexpr uint32_t kComboBoxKind = 0x0001000E, kReportListKind = 0x00030004;
 
 constexpr uint32_t kOnePixelBorder = 5;
 constexpr uint32_t kAlignLeft = 0, kAlignCentre = 1, kAlignRight = 2;
@@ -68,7 +66,7 @@ UnitRecord Window(std::vector<uint8_t> icon) {
   settings.show_in_taskbar = 1;
   settings.icon = std::move(icon);
   settings.caption = "Tolvanev1.2";
-  return Unit({kWindowUnitId, "", 50, 50, 515, 615}, kWindowKind, Focus::kNone, forms::WriteSettings(settings));
+  return Unit({kWindowUnitId, "", 50, 50, 515, 615}, rt::tag::kWindow, Focus::kNone, forms::WriteSettings(settings));
 }
 
 enum class EditStyle { kMultiLine, kMultiLineReadOnly, kSingleLine, kCount };
@@ -88,7 +86,7 @@ UnitRecord EditBox(const Placement& at, EditStyle style) {
     settings.input_mode = kIntegerInput;
     settings.content = "1";
   }
-  return Unit(at, kEditBoxKind, Focus::kTabStop, forms::WriteSettings(settings));
+  return Unit(at, rt::tag::kEditBox, Focus::kTabStop, forms::WriteSettings(settings));
 }
 
 UnitRecord Label(const Placement& at, const char* caption, uint32_t h_align = kAlignLeft) {
@@ -98,7 +96,7 @@ UnitRecord Label(const Placement& at, const char* caption, uint32_t h_align = kA
   settings.h_align = h_align;
   settings.v_align = 1;
   settings.caption = caption;
-  return Unit(at, kLabelKind, Focus::kNone, forms::WriteSettings(settings));
+  return Unit(at, rt::tag::kLabel, Focus::kNone, forms::WriteSettings(settings));
 }
 
 UnitRecord Button(const Placement& at, const char* caption) {
@@ -107,7 +105,7 @@ UnitRecord Button(const Placement& at, const char* caption) {
   settings.h_align = 1;
   settings.v_align = 1;
   settings.caption = caption;
-  return Unit(at, kButtonKind, Focus::kTabStop, forms::WriteSettings(settings));
+  return Unit(at, rt::tag::kButton, Focus::kTabStop, forms::WriteSettings(settings));
 }
 
 UnitRecord CheckBox(const Placement& at, const char* caption) {
@@ -117,7 +115,7 @@ UnitRecord CheckBox(const Placement& at, const char* caption) {
   settings.text_colour = forms::kBlack;
   settings.background = forms::kWhite;
   settings.caption = caption;
-  return Unit(at, kCheckBoxKind, Focus::kTabStop, forms::WriteSettings(settings));
+  return Unit(at, rt::tag::kCheckBox, Focus::kTabStop, forms::WriteSettings(settings));
 }
 
 UnitRecord GroupBox(const Placement& at, const char* caption, std::vector<uint32_t> children) {
@@ -125,7 +123,7 @@ UnitRecord GroupBox(const Placement& at, const char* caption, std::vector<uint32
   settings.text_colour = forms::kBlack;
   settings.background = forms::kWhite;
   settings.caption = caption;
-  UnitRecord unit = Unit(at, kGroupBoxKind, Focus::kNone, forms::WriteSettings(settings));
+  UnitRecord unit = Unit(at, rt::tag::kGroupBox, Focus::kNone, forms::WriteSettings(settings));
   unit.children = std::move(children);
   return unit;
 }
@@ -139,7 +137,7 @@ UnitRecord LanguageComboBox(const Placement& at) {
   settings.background = forms::kWhite;
   settings.current_item = 0;
   settings.items = {"JavaScrirp", "PHP", "JAVA", "Python", "GO"};
-  return Unit(at, kComboBoxKind, Focus::kTabStop, forms::WriteSettings(settings));
+  return Unit(at, rt::tag::kComboBox, Focus::kTabStop, forms::WriteSettings(settings));
 }
 
 // Character height 19 pixels, normal weight, the default face of the Chinese
@@ -171,7 +169,7 @@ UnitRecord PresetList(const Placement& at, uint32_t parent_id) {
   settings.initial_current_row = -1;
   settings.font = PresetListFont();
   settings.columns = {Column(170), Column(0)};
-  UnitRecord unit = Unit(at, kReportListKind, Focus::kTabStop, forms::WriteSettings(settings));
+  UnitRecord unit = Unit(at, rt::tag::kReportList, Focus::kTabStop, forms::WriteSettings(settings));
   unit.parent_id = parent_id;
   return unit;
 }

@@ -64,9 +64,4 @@ void RaiseErrorCode(int32_t code, int32_t location1, int32_t location2) {
   RaiseError(message, code, location1, location2);
 }
 
-void CheckArrayIndex(int64_t index, int64_t count, int32_t subroutine, int32_t position) {
-  if (index < 1) RaiseErrorCode(4, subroutine, position);
-  if (index > count) RaiseErrorCode(1, subroutine, position);
-}
-
 }  // namespace rt

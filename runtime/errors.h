@@ -18,8 +18,4 @@ namespace rt {
 std::string ComposeErrorReport(const char* message, int32_t code, int32_t location1,
                                int32_t location2);
 
-// Index checks the program's code makes around every array element read:
-// code 4 when index < 1, then code 1 when index > count.
-void CheckArrayIndex(int64_t index, int64_t count, int32_t subroutine, int32_t position);
-
 }  // namespace rt

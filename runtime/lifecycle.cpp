@@ -24,7 +24,6 @@ constexpr int32_t kLibraryStart = 1;
 constexpr int32_t kLibraryEnd = 6;
 
 const ProgramHeader* g_header = nullptr;
-uint32_t g_header_words[3] = {};
 std::string g_program_directory;
 std::vector<ExitRoutine> g_exit_routines;
 std::vector<const LibraryInfo*> g_libraries;
@@ -86,9 +85,6 @@ int RunProgram(int argc, char** argv, const ProgramHeader& header, StartRoutine 
 void InitialiseRuntime() {
   static const ProgramHeader kEmpty{};
   const ProgramHeader& h = g_header ? *g_header : kEmpty;
-  g_header_words[0] = h.word1;
-  g_header_words[1] = h.word2;
-  g_header_words[2] = h.word3 + 1;
   if (g_program_directory.empty()) g_program_directory = platform::ExecutableDirectory();
   platform::SetCurrentDirectory(g_program_directory);
   platform::CreateOwnerObject();
@@ -129,7 +125,7 @@ void EndOfProgram(int32_t k) {
   // Another thread: hand the request to the main thread without waiting for
   // it (a busy main thread must not hold this thread up), then end the
   // process here unless the routine is already under way on the main thread.
-  if (platform::OwnerObjectExists()) platform::PostToMainThread([k] { RuntimeExit(k); });
+  platform::PostToMainThread([k] { RuntimeExit(k); });
   if (!g_shutting_down) platform::ExitProcess(k);
   for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));  // the main thread ends the process
 }

@@ -2,7 +2,6 @@
 // the libraries.
 #include "runtime/notify.h"
 
-#include "platform/application.h"
 #include "runtime/block_group.h"
 #include "runtime/errors.h"
 #include "runtime/event_suppression.h"
@@ -33,12 +32,12 @@ intptr_t RuntimeNotify(intptr_t code, intptr_t a, intptr_t b) {
       if (object == nullptr) RaiseError(texts::kNoSuchWindowOrControl, 0, int32_t(a), int32_t(b));
       return intptr_t(object);
     }
+    // Waiting input is left to the message loop: delivered here, it would
+    // reach handlers in the middle of the library's work.
     case notify::kSuppressEvents:
-      platform::DispatchPendingMessages();
       SuppressEvents();
       return 0;
     case notify::kResumeEvents:
-      platform::DispatchPendingMessages();
       ResumeEvents();
       return 0;
     case notify::kFreeArray:

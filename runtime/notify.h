@@ -8,8 +8,8 @@ namespace rt {
 namespace notify {
 constexpr intptr_t kLiveObject = 2006;          // a WindowId, b ControlId or 0 -> object or null
 constexpr intptr_t kLiveObjectOrError = 2007;   // as 2006; missing raises the run-time error
-constexpr intptr_t kSuppressEvents = 2009;      // dispatch waiting messages, counter + 1
-constexpr intptr_t kResumeEvents = 2010;        // dispatch waiting messages, counter - 1 (not below 0)
+constexpr intptr_t kSuppressEvents = 2009;      // counter + 1
+constexpr intptr_t kResumeEvents = 2010;        // counter - 1 (not below 0)
 constexpr intptr_t kFreeArray = 2023;           // a array tag, b array
 constexpr intptr_t kAlloc = 2024;               // a byte count, b 0 checked / non-zero raw
 constexpr intptr_t kFree = 2025;                // a block

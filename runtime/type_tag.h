@@ -63,8 +63,5 @@ constexpr int ElementSize(TypeTag t) {
   constexpr int kSizes[] = {1, 2, 4, 8, 4, 8};
   return kSizes[((t >> 8) & 0xFF) - 1];
 }
-constexpr TypeTag LibraryType(uint16_t library, uint16_t type) {
-  return (TypeTag(library) << 16) | type;
-}
 
 }  // namespace rt

@@ -12,7 +12,6 @@ namespace rt {
 
 // A text is a NUL-terminated GBK byte string in runtime memory (or in the
 // constant block). Null and "" are both the empty text.
-using Text = char*;
 
 // Returns the bytes of a text; null reads as empty.
 inline std::string_view TextView(const char* t) { return t ? std::string_view(t) : std::string_view(); }

@@ -19,6 +19,9 @@ struct ToggleCase {
   const char* pattern_after;
 };
 
+// The case's name stands for it in the test's name.
+void PrintTo(const ToggleCase& c, std::ostream* out) { *out << c.name; }
+
 class IgnoreCaseToggleTest : public ControllerTest, public testing::WithParamInterface<ToggleCase> {};
 
 TEST_P(IgnoreCaseToggleTest, KeepsThePrefixInStep) {
@@ -39,8 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ToggleCase{"tick_after_double_byte_text", "中(?i)", true, "中(?i)"},
                     ToggleCase{"untick_removes_the_first_only", "x(?i)y(?i)", false, "xy(?i)"},
                     ToggleCase{"untick_without_prefix_changes_nothing", "abc", false, "abc"},
-                    ToggleCase{"untick_removes_it_anywhere", "ab(?i)", false, "ab"}),
-    [](const auto& info) { return std::string(info.param.name); });
+                    ToggleCase{"untick_removes_it_anywhere", "ab(?i)", false, "ab"}));
 
 TEST_F(ControllerTest, TickingTwiceKeepsOnePrefix) {
   TypeInto(control::kPattern, "a");

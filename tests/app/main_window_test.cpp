@@ -59,6 +59,9 @@ struct IndexCheckCase {
   const char* report_part;  // UTF-8
 };
 
+// The case's name stands for it in the test's name.
+void PrintTo(const IndexCheckCase& c, std::ostream* out) { *out << c.name; }
+
 class IndexCheckDeathTest : public testing::TestWithParam<IndexCheckCase> {};
 
 TEST_P(IndexCheckDeathTest, ReportsTheCodeAndLocationAndEndsWithStatus255) {
@@ -76,8 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
     // Death-test patterns are POSIX extended: "." also matches a line break.
     testing::Values(IndexCheckCase{"above_the_count", 21, 20, "错误代码：1.*数组成员引用下标超出定义范围.*67186574, 133"},
                     IndexCheckCase{"below_one", 0, 20, "错误代码：4.*数组成员引用下标必须大于等于1.*67186574, 133"},
-                    IndexCheckCase{"zero_of_empty_array_is_code_4", 0, 0, "错误代码：4"}),
-    [](const auto& info) { return std::string(info.param.name); });
+                    IndexCheckCase{"zero_of_empty_array_is_code_4", 0, 0, "错误代码：4"}));
 
 }  // namespace
 }  // namespace app_test

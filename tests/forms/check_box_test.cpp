@@ -11,7 +11,7 @@ namespace kinds_testing {
 namespace {
 
 using testing_support::Gbk;
-constexpr uint32_t kCheckBoxCode = 0x0001000C;
+constexpr uint32_t kCheckBoxCode = rt::tag::kCheckBox;
 constexpr int32_t kTicked = 18, kCaption = 11;
 
 class CheckBoxTest : public KindTest {
@@ -58,6 +58,16 @@ TEST_F(CheckBoxTest, CreationAppliesCaptionTickAndCaptionSide) {
   EXPECT_EQ(Box()->layoutDirection(), Qt::RightToLeft);
   EXPECT_EQ(ReadText(kCaption), Gbk("忽略大小写"));
   EXPECT_EQ(EventCount(), 0);  // nothing raised while the window was built
+}
+
+TEST_F(CheckBoxTest, AppearanceWriteRebuildsTheBoxKeepingItsTick) {
+  constexpr int32_t kCaptionLeft = 12;
+  OpenBox({});
+  QTest::mouseClick(Box(), Qt::LeftButton, {}, QPoint(6, Box()->height() / 2));
+  Write(kCaptionLeft, 1);
+  EXPECT_EQ(Box()->layoutDirection(), Qt::RightToLeft);
+  EXPECT_TRUE(Box()->isChecked());
+  EXPECT_EQ(EventCount(), 1);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // without events, item height and drop-down size, and ComboItemText.
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
 
 #include "forms/combo_box.h"
 #include "forms/combo_item_text.h"
@@ -14,7 +16,7 @@ namespace kinds_testing {
 namespace {
 
 using testing_support::Gbk;
-constexpr uint32_t kComboBoxCode = 0x0001000E;
+constexpr uint32_t kComboBoxCode = rt::tag::kComboBox;
 constexpr int32_t kCurrentItem = 19;
 
 forms::ComboBoxSettings Languages(int32_t current_item = 0) {
@@ -90,6 +92,21 @@ TEST_F(ComboBoxTest, DropDownListMakesTheBoxAtLeast160PixelsInTotal) {
   EXPECT_GE(Box()->height() + popup->height(), forms::ComboBoxControl::kLeastDroppedHeight);
   Box()->hidePopup();
   EXPECT_EQ(EventCount(), 0);
+}
+
+TEST_F(ComboBoxTest, AppearanceWriteRebuildsTheBoxKeepingItsChoiceAndTypedText) {
+  constexpr int32_t kContentText = 9, kExtraItemHeight = 15;
+  forms::ComboBoxSettings settings = Languages(3);
+  settings.type = 1;  // drop-down with an edit part
+  OpenBox(settings);
+  Box()->lineEdit()->clear();
+  QTest::keyClicks(Box()->lineEdit(), "abc");
+  QPointer<QComboBox> old = Box();
+  Write(kExtraItemHeight, 5);
+  EXPECT_TRUE(old.isNull());
+  EXPECT_EQ(int32_t(Read(kCurrentItem)), 3);
+  EXPECT_EQ(ReadText(kContentText), "abc");
+  EXPECT_EQ(Box()->lineEdit()->text(), "abc");
 }
 
 TEST_F(ComboBoxTest, ComboItemTextGivesItemOrEmptyOutsideTheItems) {

@@ -65,6 +65,31 @@ TEST_F(EventDispatchTest, NothingReachesAHandlerWhileEventsAreSuppressed) {
   EXPECT_EQ(Calls().size(), 1u);
 }
 
+// A handler of the first button that raises the second button's event inside
+// itself, then records which source is current once that handler returned.
+forms::EventSource g_source_after_nested;
+void RaiseSecondThenRecord() {
+  forms::EventRecord inner{kWindowId, kSecond, 0};
+  forms::DispatchEvent(inner);
+  g_source_after_nested = forms::CurrentEventSource();
+}
+const rt::Procedure kNestingProcedures[] = {&RaiseSecondThenRecord, &Handler<1>};
+const rt::ProcedureTable kNestingCode{kNestingProcedures, 2};
+
+using NestedEventTest = FormsTest;
+
+TEST_F(NestedEventTest, TheOuterSourceIsCurrentAgainAfterANestedHandler) {
+  Load({Window({WindowUnit(), Button(kFirst, "outer", 10, {{0, 0}}), Button(kSecond, "inner", 80, {{0, 1}})})},
+       &kNestingCode);
+  ASSERT_TRUE(rt::GetWindowHost()->OpenWindow(kWindowId));
+  QTest::mouseClick(WidgetOf(kFirst), Qt::LeftButton);
+  ASSERT_EQ(Calls().size(), 1u);
+  EXPECT_EQ(Calls()[0].source.control_id, kSecond);
+  EXPECT_EQ(g_source_after_nested.window_id, kWindowId);
+  EXPECT_EQ(g_source_after_nested.control_id, kFirst);
+  EXPECT_EQ(forms::CurrentEventSource().window_id, 0u);
+}
+
 TEST(EventDispatchDeathTest, EventsOfUnknownWindowsOrControlsAreRunTimeErrors) {
   const auto dispatch = [](uint32_t window_id, uint32_t control_id) {
     testing_support::PrintMessageBoxesToStderr();

@@ -13,7 +13,7 @@ namespace kinds_testing {
 namespace {
 
 using testing_support::Gbk;
-constexpr uint32_t kReportListCode = 0x00030004;
+constexpr uint32_t kReportListCode = rt::tag::kReportList;
 
 class ListCommandsTest : public KindTest {
  protected:

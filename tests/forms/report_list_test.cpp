@@ -1,6 +1,5 @@
 // Report lists: creation from the stored settings, the focused-row event,
 // no automatic current row on focus-in, the current-row property, many rows.
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QTreeView>
 
@@ -12,7 +11,7 @@ namespace kinds_testing {
 namespace {
 
 using testing_support::Gbk;
-constexpr uint32_t kReportListCode = 0x00030004;
+constexpr uint32_t kReportListCode = rt::tag::kReportList;
 constexpr int32_t kCurrentRow = 35;
 
 // The main window's catalogue list: two columns, the second 0 pixels wide.
@@ -127,15 +126,27 @@ TEST_F(ReportListTest, CurrentRowIsTheFirstSelectedRowAndWritesSelectWithoutEven
   EXPECT_EQ(EventCount(), 0);
 }
 
-TEST_F(ReportListTest, TenThousandRowsInsertQuickly) {
+TEST_F(ReportListTest, TenThousandRowsInsertInOrder) {
   OpenList();
-  QElapsedTimer timer;
-  timer.start();
   for (int i = 0; i < 10000; ++i) ASSERT_EQ(List().InsertRow(-1, {"row"}), i);
   List().InsertRow(0, {"first"});
-  EXPECT_LT(timer.elapsed(), 5000);
   EXPECT_EQ(List().CellText(0, 0), "first");
   EXPECT_EQ(List().RowCount(), 10001);
+}
+
+TEST_F(ReportListTest, AppearanceWriteRebuildsTheListWithItsRowsAndCurrentRow) {
+  constexpr int32_t kNoColumnHeader = 18;
+  OpenList();
+  AddRows({"a", "b"});
+  List().SetCellText(1, 1, "b1");
+  Write(kCurrentRow, 1);
+  Write(kNoColumnHeader, 0);
+  EXPECT_FALSE(View()->isHeaderHidden());
+  ASSERT_EQ(List().RowCount(), 2);
+  EXPECT_EQ(List().CellText(1, 0), "b");
+  EXPECT_EQ(List().CellText(1, 1), "b1");
+  EXPECT_EQ(int32_t(Read(kCurrentRow)), 1);
+  EXPECT_EQ(EventCount(), 0);
 }
 
 }  // namespace

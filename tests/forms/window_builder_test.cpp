@@ -4,10 +4,14 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPointer>
-#include <QPushButton>
+#include <QPlainTextEdit>
 #include <QScreen>
+#include <QTest>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 
-#include "forms/window_builder.h"
+#include "runtime/notify.h"
 #include "tests/forms/window_fixture.h"
 #include "tests/test_support.h"
 
@@ -23,8 +27,8 @@ TEST_F(WindowBuilderTest, WindowAloneOpensCentredWithItsStoredSizeAndNoControls)
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->size(), QSize(300, 200));
   EXPECT_EQ(window->minimumSize(), window->maximumSize());
-  const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  EXPECT_EQ(window->pos(), QPoint((screen.width() - 300) / 2, (screen.height() - 200) / 2));
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_EQ(window->pos(), area.topLeft() + QPoint((area.width() - 300) / 2, (area.height() - 200) / 2));
   EXPECT_EQ(window->windowTitle(), "Test");
   EXPECT_TRUE(window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty());
 }
@@ -131,21 +135,73 @@ TEST_F(WindowBuilderTest, UnknownOrIllFormedWindowIdDoesNotOpen) {
     EXPECT_FALSE(rt::GetWindowHost()->OpenWindow(id)) << std::hex << id;
 }
 
-TEST_F(WindowBuilderTest, RecreatedControlKeepsItsSettingsParentAndStackingPlace) {
-  Open({WindowUnit(), Button(0x16010001, "a", 10), Button(0x16010002, "b", 20), Button(0x16010003, "c", 30)});
-  const std::string caption = "new";
-  rt::GetWindowHost()->WriteProperty(kWindowId, 0x16010002, 10, -1, uint64_t(uintptr_t(caption.c_str())));
-  QPointer<QWidget> old = WidgetOf(0x16010002);
-  forms::LoadedWindow& window = Registered();
-  ASSERT_TRUE(forms::RecreateControl(window, 2));
-  auto* button = qobject_cast<QPushButton*>(WidgetOf(0x16010002));
-  ASSERT_NE(button, nullptr);
+TEST_F(WindowBuilderTest, AppearanceWriteRebuildsTheControlInItsPlaceKeepingItsText) {
+  constexpr uint32_t kBox = 0x16010002;
+  constexpr int32_t kText = 8, kMultiLine = 15;
+  Open({WindowUnit(), Button(0x16010001, "a", 10), Unit(rt::tag::kEditBox, kBox, {}, {10, 40, 120, 60}),
+        Button(0x16010003, "c", 30)});
+  const std::string text = "kept";
+  rt::GetWindowHost()->WriteProperty(kWindowId, kBox, kText, -1, uint64_t(uintptr_t(text.c_str())));
+  QPointer<QWidget> old = WidgetOf(kBox);
+  rt::GetWindowHost()->WriteProperty(kWindowId, kBox, kMultiLine, -1, 1);
+  auto* box = qobject_cast<QPlainTextEdit*>(WidgetOf(kBox));
+  ASSERT_NE(box, nullptr);
   EXPECT_TRUE(old.isNull());
-  EXPECT_EQ(button->text(), "new");
-  EXPECT_EQ(button->parentWidget(), WidgetOf(0));
+  EXPECT_EQ(box->toPlainText(), "kept");
+  EXPECT_TRUE(box->isVisible());
   const QList<QWidget*> bottom_to_top = WidgetOf(0)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-  EXPECT_EQ(bottom_to_top, (QList<QWidget*>{WidgetOf(0x16010003), button, WidgetOf(0x16010001)}));
+  EXPECT_EQ(bottom_to_top, (QList<QWidget*>{WidgetOf(0x16010003), box, WidgetOf(0x16010001)}));
   EXPECT_EQ(rt::EventSuppressionDepth(), 0);
+}
+
+// A handler of the box's own change event that rebuilds the box while the
+// box is still inside the signal that raised the event.
+void MakeTheBoxMultiLine() { rt::GetWindowHost()->WriteProperty(kWindowId, 0x16010001, 15, -1, 1); }
+const rt::Procedure kRebuildingProcedures[] = {&MakeTheBoxMultiLine};
+const rt::ProcedureTable kRebuildingCode{kRebuildingProcedures, 1};
+
+TEST_F(WindowBuilderTest, ARebuildFromTheControlsOwnHandlerLetsTheOldWidgetFinish) {
+  Load({Window({WindowUnit(), Unit(rt::tag::kEditBox, 0x16010001, {}, {10, 10, 120, 24}, kVisibleTabStop, {{0, 0}})})},
+       &kRebuildingCode);
+  ASSERT_TRUE(rt::GetWindowHost()->OpenWindow(kWindowId));
+  QWidget* single_line = WidgetOf(0x16010001);
+  QTest::keyClick(single_line, Qt::Key_A);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  auto* box = qobject_cast<QPlainTextEdit*>(WidgetOf(0x16010001));
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->toPlainText(), "a");
+}
+
+// Input already waiting when a window opens reaches handlers only once the
+// window is whole, from the message loop.
+TEST_F(WindowBuilderTest, InputWaitingWhileAWindowIsBuiltIsDeliveredOnlyAfterwards) {
+  static int delivered;
+  delivered = 0;
+  QMetaObject::invokeMethod(QCoreApplication::instance(), [] { ++delivered; }, Qt::QueuedConnection);
+  Open({WindowUnit()});
+  rt::RuntimeNotify(rt::notify::kSuppressEvents, 0, 0);
+  rt::RuntimeNotify(rt::notify::kResumeEvents, 0, 0);
+  EXPECT_EQ(delivered, 0);
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(delivered, 1);
+}
+
+// Opens the test window (300 x 200, centred) on a screen whose area starts at
+// (200, 100) and prints where it landed.
+void OpenOnAScreenAwayFromTheOrigin() {
+  Load({Window({WindowUnit()})});
+  rt::GetWindowHost()->OpenWindow(kWindowId);
+  const QPoint at = WidgetOf(0)->pos();
+  std::fprintf(stderr, "window at %d,%d\n", at.x(), at.y());
+  std::_Exit(0);
+}
+
+TEST(WindowPlacementDeathTest, CentresInTheAreaOfAScreenAwayFromTheOrigin) {
+  const std::string config = testing::TempDir() + "offset_screen.json";
+  std::ofstream(config) << R"({"screens": [{"name": "offset", "x": 200, "y": 100, "width": 1000, "height": 800}]})";
+  setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 1);
+  EXPECT_EXIT(OpenOnAScreenAwayFromTheOrigin(), testing::ExitedWithCode(0), "window at 550,400");
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
 void LoadTruncatedTemplate() {

@@ -17,6 +17,7 @@
 #include "forms/window_registry.h"
 #include "forms/window_unload.h"
 #include "runtime/event_suppression.h"
+#include "runtime/type_tag.h"
 #include "runtime/window_host.h"
 
 namespace forms_testing {
@@ -27,8 +28,8 @@ using forms::WindowTemplate;
 
 constexpr uint32_t kWindowId = 0x52010001;
 constexpr uint32_t kWindowUnitId = 0x06010000;
-constexpr uint32_t kWindowKindCode = 0x00010001, kButtonKindCode = 0x0001000B;
-constexpr uint32_t kLabelKindCode = 0x0001000A, kGroupBoxKindCode = 0x00010009;
+constexpr uint32_t kWindowKindCode = rt::tag::kWindow, kButtonKindCode = rt::tag::kButton;
+constexpr uint32_t kLabelKindCode = rt::tag::kLabel, kGroupBoxKindCode = rt::tag::kGroupBox;
 constexpr uint32_t kVisibleTabStop = UnitRecord::kVisible | UnitRecord::kTabStop;
 
 // One entry per handler call: the handler number, the event source and

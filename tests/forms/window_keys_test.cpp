@@ -67,7 +67,6 @@ TEST_F(WindowKeysTest, EnterMovesTheFocusWhenTheWindowSaysSo) {
 }
 
 TEST_F(WindowKeysTest, MultiLineEditBoxKeepsEnterUnlessReadOnly) {
-  constexpr uint32_t kEditBoxKind = 0x00010005;
   const struct { uint32_t input_mode; size_t default_presses; } cases[] = {{0, 0}, {1, 1}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.input_mode);
@@ -75,7 +74,7 @@ TEST_F(WindowKeysTest, MultiLineEditBoxKeepsEnterUnlessReadOnly) {
     edit.multi_line = 1;
     edit.input_mode = c.input_mode;  // 1 = read-only
     Open({WindowUnit(), Button(kA, "default", 10, {{0, 1}}, 1),
-          Unit(kEditBoxKind, kB, forms::WriteSettings(edit), {10, 50, 200, 80})});
+          Unit(rt::tag::kEditBox, kB, forms::WriteSettings(edit), {10, 50, 200, 80})});
     WidgetOf(kB)->setFocus();
     Calls().clear();
     Key(Qt::Key_Return);

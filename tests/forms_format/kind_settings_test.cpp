@@ -9,28 +9,35 @@
 #include "forms/kind_settings.h"
 #include "tests/forms_format/sample_templates.h"
 
-namespace {
+// One kind's sample, reader and highest version, for the typed tests. Each
+// kind is a named type, so that the tests carry its name ("<each_kind::Label>").
+namespace each_kind {
 
-using forms::ByteWriter;
-using Bytes = std::vector<uint8_t>;
-
-// One kind's sample, reader and highest version, for the typed tests.
 template <class Settings, auto Sample, auto Reader>
 struct Kind {
   using Type = Settings;
   static Settings sample() { return Sample(); }
-  static std::optional<Settings> Read(const Bytes& bytes) { return Reader(bytes); }
+  static std::optional<Settings> Read(const std::vector<uint8_t>& bytes) { return Reader(bytes); }
 };
 
-using AllKinds = ::testing::Types<
-    Kind<forms::WindowSettings, samples::Window, forms::ReadWindowSettings>,
-    Kind<forms::EditBoxSettings, samples::EditBox, forms::ReadEditBoxSettings>,
-    Kind<forms::LabelSettings, samples::Label, forms::ReadLabelSettings>,
-    Kind<forms::ButtonSettings, samples::Button, forms::ReadButtonSettings>,
-    Kind<forms::CheckBoxSettings, samples::CheckBox, forms::ReadCheckBoxSettings>,
-    Kind<forms::GroupBoxSettings, samples::GroupBox, forms::ReadGroupBoxSettings>,
-    Kind<forms::ComboBoxSettings, samples::ComboBox, forms::ReadComboBoxSettings>,
-    Kind<forms::ReportListSettings, samples::ReportList, forms::ReadReportListSettings>>;
+struct Window : Kind<forms::WindowSettings, samples::Window, forms::ReadWindowSettings> {};
+struct EditBox : Kind<forms::EditBoxSettings, samples::EditBox, forms::ReadEditBoxSettings> {};
+struct Label : Kind<forms::LabelSettings, samples::Label, forms::ReadLabelSettings> {};
+struct Button : Kind<forms::ButtonSettings, samples::Button, forms::ReadButtonSettings> {};
+struct CheckBox : Kind<forms::CheckBoxSettings, samples::CheckBox, forms::ReadCheckBoxSettings> {};
+struct GroupBox : Kind<forms::GroupBoxSettings, samples::GroupBox, forms::ReadGroupBoxSettings> {};
+struct ComboBox : Kind<forms::ComboBoxSettings, samples::ComboBox, forms::ReadComboBoxSettings> {};
+struct ReportList : Kind<forms::ReportListSettings, samples::ReportList, forms::ReadReportListSettings> {};
+
+}  // namespace each_kind
+
+namespace {
+
+using forms::ByteWriter;
+using Bytes = std::vector<uint8_t>;
+using AllKinds = ::testing::Types<each_kind::Window, each_kind::EditBox, each_kind::Label, each_kind::Button,
+                                  each_kind::CheckBox, each_kind::GroupBox, each_kind::ComboBox,
+                                  each_kind::ReportList>;
 
 template <class K>
 class EveryKindSettings : public ::testing::Test {};

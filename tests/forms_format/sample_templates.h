@@ -10,14 +10,9 @@
 #include "forms/kind_settings.h"
 #include "forms/template_format.h"
 #include "forms/template_model.h"
+#include "runtime/type_tag.h"
 
 namespace samples {
-
-namespace kind {
-constexpr uint32_t kWindow = 0x00010001, kEditBox = 0x00010005, kGroupBox = 0x00010009;
-constexpr uint32_t kLabel = 0x0001000A, kButton = 0x0001000B, kCheckBox = 0x0001000C;
-constexpr uint32_t kComboBox = 0x0001000E, kReportList = 0x00030004;
-}  // namespace kind
 
 inline forms::FontDescription Font() {
   forms::FontDescription font;
@@ -150,7 +145,7 @@ inline forms::UnitRecord Unit(uint32_t control_id, uint32_t kind, std::string na
 inline forms::UnitRecord MenuItem(uint32_t control_id) {
   forms::UnitRecord unit;
   unit.control_id = control_id;
-  unit.kind = forms::kMenuItemKind;
+  unit.kind = rt::tag::kMenuItem;
   unit.is_menu_item = true;
   unit.name = "menu_open";
   unit.menu.settings = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
@@ -163,7 +158,7 @@ inline forms::UnitRecord MenuItem(uint32_t control_id) {
 inline forms::WindowTemplate WindowAlone(uint32_t window_id = 0x52010001) {
   forms::WindowTemplate window;
   window.window_id = window_id;
-  window.units.push_back(Unit(0x06010000, kind::kWindow, "", forms::WriteSettings(Window())));
+  window.units.push_back(Unit(0x06010000, rt::tag::kWindow, "", forms::WriteSettings(Window())));
   return window;
 }
 
@@ -181,19 +176,19 @@ inline forms::WindowTemplate EveryKind() {
   own.reserved[5] = 0x5A;
   own.reserved2[19] = 0xA5;
   using forms::WriteSettings;
-  window.units.push_back(Unit(0x16012fdf, kind::kComboBox, "combo", WriteSettings(ComboBox())));
-  window.units.push_back(Unit(0x16012fe0, kind::kButton, "button", WriteSettings(Button())));
+  window.units.push_back(Unit(0x16012fdf, rt::tag::kComboBox, "combo", WriteSettings(ComboBox())));
+  window.units.push_back(Unit(0x16012fe0, rt::tag::kButton, "button", WriteSettings(Button())));
   window.units.back().events = {{0, 0}};
-  window.units.push_back(Unit(0x16012fdc, kind::kEditBox, "edit", WriteSettings(EditBox())));
+  window.units.push_back(Unit(0x16012fdc, rt::tag::kEditBox, "edit", WriteSettings(EditBox())));
   window.units.back().events = {{0, 12}, {-7, 0xFFFFFFFF}};
-  window.units.push_back(Unit(0x16012fda, kind::kLabel, "label", WriteSettings(Label())));
-  window.units.push_back(Unit(0x16012fae, kind::kCheckBox, "check", WriteSettings(CheckBox())));
-  window.units.push_back(Unit(0x16012f87, kind::kReportList, "list", WriteSettings(ReportList())));
+  window.units.push_back(Unit(0x16012fda, rt::tag::kLabel, "label", WriteSettings(Label())));
+  window.units.push_back(Unit(0x16012fae, rt::tag::kCheckBox, "check", WriteSettings(CheckBox())));
+  window.units.push_back(Unit(0x16012f87, rt::tag::kReportList, "list", WriteSettings(ReportList())));
   window.units.back().parent_id = 0x16012f82;
   window.units.back().event_source = 0x16012f87;
-  window.units.push_back(Unit(0x16012f82, kind::kGroupBox, "group", WriteSettings(GroupBox())));
+  window.units.push_back(Unit(0x16012f82, rt::tag::kGroupBox, "group", WriteSettings(GroupBox())));
   window.units.back().children = {0x16012f87};
-  window.units.push_back(Unit(0x16010002, kind::kButton, "defaults", {}));
+  window.units.push_back(Unit(0x16010002, rt::tag::kButton, "defaults", {}));
   window.units.push_back(MenuItem(0x16010001));
   return window;
 }

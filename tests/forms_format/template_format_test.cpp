@@ -64,7 +64,7 @@ TEST(TemplateLayout, LoneWindowFieldsSitWhereTheFormatPutsThem) {
   EXPECT_EQ(WordAt(bytes, lone::kArea), 0x06010000u);
   EXPECT_EQ(WordAt(bytes, lone::kRecordOffset), 0u);
   EXPECT_EQ(WordAt(bytes, lone::kRecordLength), bytes.size() - lone::kRecordLength - 4);
-  EXPECT_EQ(WordAt(bytes, lone::kKind), samples::kind::kWindow);
+  EXPECT_EQ(WordAt(bytes, lone::kKind), rt::tag::kWindow);
   EXPECT_EQ(WordAt(bytes, lone::kLeft), static_cast<uint32_t>(-50));
   EXPECT_EQ(WordAt(bytes, lone::kFlags), 5u);
   EXPECT_EQ(WordAt(bytes, lone::kProperties), forms::WindowSettings::kHighestVersion);
@@ -190,7 +190,7 @@ TEST(DamagedTemplate, ImpossibleLengthsCountsAndOffsetsFail) {
 
 TEST(DamagedTemplate, RecordsSharingBytesFail) {
   WindowTemplate window = samples::WindowAlone();
-  window.units.push_back(samples::Unit(0x16010002, samples::kind::kButton, "button", {}));
+  window.units.push_back(samples::Unit(0x16010002, rt::tag::kButton, "button", {}));
   const Bytes bytes = forms::WriteTemplates({window});
   constexpr size_t kFirstOffset = lone::kArea + 8, kSecondOffset = lone::kArea + 12;
   ASSERT_TRUE(Read(bytes));

@@ -79,13 +79,6 @@ TEST(RuntimeErrorDeathTest, NumberedErrorReportsAndSkipsExitRoutines) {
                        "\r\n\r\n67186574, 133\r\n")));
 }
 
-TEST(RuntimeErrorDeathTest, ArrayIndexChecksRaiseCodesFourAndOne) {
-  testing_support::PrintMessageBoxesToStderr();
-  rt::CheckArrayIndex(3, 3, 0x04000001, 1);  // in range: returns
-  EXPECT_EXIT(rt::CheckArrayIndex(0, 3, 0x04000001, 7), testing::ExitedWithCode(255), "错误代码：4\r\n");
-  EXPECT_EXIT(rt::CheckArrayIndex(4, 3, 0x04000001, 7), testing::ExitedWithCode(255), "错误代码：1\r\n");
-}
-
 TEST(RuntimeErrorDeathTest, LibraryMessageHasNoCodeLine) {
   testing_support::PrintMessageBoxesToStderr();
   const std::string message = Gbk("库错误");
