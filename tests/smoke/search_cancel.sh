@@ -45,15 +45,6 @@ click 150 260 && xdotool type "$pattern"
 press_and_cancel 1
 press_and_cancel 2
 
-xdotool windowfocus --sync "$window"
 started=$(milliseconds)
-xdotool key Escape
-for _ in $(seq 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "Esc did not end the program while cancelled searches ran"
-wait "$pid"
-status=$?
-[ "$status" -eq 0 ] || fail "exit status $status, expected 0"
+expect_esc_ends_program "while cancelled searches ran"
 echo "ok: two searches cancelled, the program ended with status 0 after $(($(milliseconds) - started)) ms"

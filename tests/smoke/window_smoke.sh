@@ -19,15 +19,6 @@ dx=$((centre_x - screen_width / 2)) dy=$((centre_y - screen_height / 2))
 
 [ "$screenshot" = - ] || import -window root "$screenshot" || fail "no screenshot taken"
 
-# No window manager runs here: give the window the keyboard focus directly.
-xdotool windowfocus --sync "$window"
-xdotool key Escape
-for _ in $(seq 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "Esc did not end the program"
-wait "$pid"
-status=$?
-[ "$status" -eq 0 ] || fail "exit status $status, expected 0"
+# No window manager runs here: the helper gives the window the keyboard focus directly.
+expect_esc_ends_program ""
 echo "ok: centred, Esc ended the program with status 0"
