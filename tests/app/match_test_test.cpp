@@ -12,6 +12,8 @@
 #include <ostream>
 #include <string>
 #include <thread>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "app/match_test.h"
@@ -116,14 +118,17 @@ TEST_F(MatchButtonTest, EmptyPatternPromptsAndLeavesTheReportAlone) {
   EXPECT_EQ(BoxText(control::kMatchReport), before);
 }
 
+void WriteBox(uint32_t control_id, const std::string& gbk) {
+  rt::Runtime().write_property(app::kMainWindow, control_id, 8, -1, uint64_t(uintptr_t(gbk.c_str())));
+}
+
 // A search the engine gives up keeps its report as it is, then says so in a
 // box owned by the main window, with how many matches came before.
 TEST_F(MatchButtonTest, SearchTheEngineGivesUpIsReportedThenExplained) {
   const struct {
     std::string source;
     const char* pattern;
-    std::string report;
-    std::string message;
+    std::string report, message;
   } cases[] = {
       {"xxy " + std::string(5000, 'x'), "(x+x+)+y", CountLine(1) + "xxy",
        Gbk("表达式对这段文本过于复杂，搜索已提前结束，只列出了前 1 处匹配。")},
@@ -131,15 +136,14 @@ TEST_F(MatchButtonTest, SearchTheEngineGivesUpIsReportedThenExplained) {
        Gbk("表达式对这段文本过于复杂，搜索已提前结束，结束前没有找到匹配。")},
   };
   for (const auto& c : cases) {
-    rt::Runtime().write_property(app::kMainWindow, control::kSource, 8, -1, uint64_t(uintptr_t(c.source.c_str())));
-    TypeInto(control::kPattern, c.pattern);
+    WriteBox(control::kSource, c.source);
+    WriteBox(control::kPattern, c.pattern);
     Click(control::kMatchButton);
     EXPECT_EQ(BoxText(control::kMatchReport), c.report) << c.pattern;
     ASSERT_EQ(boxes.boxes().size(), 1u) << c.pattern;
-    EXPECT_EQ(boxes.boxes()[0].text, c.message);
-    EXPECT_EQ(boxes.boxes()[0].caption, Gbk("信息："));
-    EXPECT_EQ(boxes.boxes()[0].style & 0xF, 0u);
-    EXPECT_EQ(boxes.boxes()[0].owner, MainWindow());
+    const platform::MessageBoxRequest& box = boxes.boxes()[0];
+    EXPECT_EQ(std::tie(box.text, box.caption, box.owner), std::make_tuple(c.message, Gbk("信息："), MainWindow()));
+    EXPECT_EQ(box.style & 0xF, 0u);  // one OK button
     boxes.Clear();
   }
 }
@@ -151,13 +155,13 @@ class WhenProgressBoxShows : public QObject {
     QCoreApplication::instance()->installEventFilter(this);
   }
   ~WhenProgressBoxShows() override { QCoreApplication::instance()->removeEventFilter(this); }
-  int shown() const { return shown_; }
+  int shown = 0;
 
  protected:
   bool eventFilter(QObject* receiver, QEvent* event) override {
     auto* box = qobject_cast<QDialog*>(receiver);
-    if (event->type() == QEvent::Show && box != nullptr) {
-      ++shown_;
+    if (box != nullptr && event->type() == QEvent::Show) {
+      ++shown;
       act_(*box);
     }
     return false;
@@ -165,23 +169,14 @@ class WhenProgressBoxShows : public QObject {
 
  private:
   std::function<void(QDialog&)> act_;
-  int shown_ = 0;
 };
 
-void PressEsc(QDialog& box) {
-  QCoreApplication::postEvent(&box, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-}
-
-// The long-pattern case: the engine's work limit grows with the square of the
-// pattern's size, so each further alternative makes the search last longer.
+// The engine's work limit grows with the square of the pattern's size: each
+// further alternative makes the search on a few a's last longer.
 std::string LongPattern(int alternatives) {
   std::string pattern = "(a+)+b";
   for (int i = 0; i < alternatives; ++i) pattern += "|[c]";
   return pattern;
-}
-
-void WriteBox(uint32_t control_id, const std::string& gbk) {
-  rt::Runtime().write_property(app::kMainWindow, control_id, 8, -1, uint64_t(uintptr_t(gbk.c_str())));
 }
 
 // Esc on the progress box ends the press with the report of the matches found
@@ -189,31 +184,26 @@ void WriteBox(uint32_t control_id, const std::string& gbk) {
 // press works.
 TEST_F(MatchButtonTest, EscOnTheProgressBoxReportsWhatWasFoundSoFar) {
   platform::SetProgressBoxDelay(std::chrono::milliseconds(0));  // at once, however fast the machine
-  const struct {
-    std::string source;
-    std::string pattern;
-  } searches[] = {
-      {std::string(30, 'a'), LongPattern(300)},
-      {"ababab" + std::string(3000, 'x'), "ab|(x+x+)+y"},
-  };
-  for (const auto& search : searches) {
-    WriteBox(control::kSource, search.source);
-    WriteBox(control::kPattern, search.pattern);
-    WhenProgressBoxShows esc(&PressEsc);
+  const std::pair<std::string, std::string> searches[] = {{std::string(30, 'a'), LongPattern(300)},
+                                                          {"ababab" + std::string(3000, 'x'), "ab|(x+x+)+y"}};
+  for (const auto& [source, pattern] : searches) {
+    WriteBox(control::kSource, source);
+    WriteBox(control::kPattern, pattern);
+    WhenProgressBoxShows esc([](QDialog& box) {
+      QCoreApplication::postEvent(&box, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    });
     Click(control::kMatchButton);
-    EXPECT_EQ(esc.shown(), 1);
+    EXPECT_EQ(esc.shown, 1);
     // The Esc may come before the first matches are found.
-    EXPECT_THAT(BoxText(control::kMatchReport),
-                testing::AnyOf(ExpectedReport({}), ExpectedReport({"ab"}), ExpectedReport({"ab", "ab"}),
-                               ExpectedReport({"ab", "ab", "ab"})));
+    EXPECT_THAT(BoxText(control::kMatchReport), testing::AnyOf(ExpectedReport({}), ExpectedReport({"ab"}),
+                                                               ExpectedReport({"ab", "ab"}), ExpectedReport({"ab", "ab", "ab"})));
   }
   EXPECT_TRUE(boxes.boxes().empty());
   WriteBox(control::kPattern, "ab");
   Click(control::kMatchButton);
   EXPECT_EQ(BoxText(control::kMatchReport), ExpectedReport({"ab", "ab", "ab"}));
   platform::SetProgressBoxDelay(std::chrono::milliseconds(300));
-  // The searches left behind end on their own (the engine's limit ends them).
-  while (rt::CancelledWorkRunning()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  while (rt::CancelledWorkRunning()) std::this_thread::sleep_for(std::chrono::milliseconds(10));  // they end alone
 }
 
 TEST_F(MatchButtonTest, MarkerInsideAMatchBecomesALineBreak) {

@@ -1,6 +1,5 @@
 // Running out of memory anywhere in a search ends the program with the
 // runtime's out-of-memory error, never with a shorter list or "no match".
-// Every allocation SearchAll makes through operator new is failed in turn.
 #include <atomic>
 #include <cstdlib>
 #include <new>
@@ -10,8 +9,7 @@
 
 namespace {
 
-// Allocations through operator new in this test program: counted, and the
-// one numbered g_failing (from 0, counted from the last reset) fails.
+// Allocations through operator new: counted, and the one numbered g_failing fails.
 std::atomic<long> g_allocations = 0;
 std::atomic<long> g_failing = -1;
 
@@ -41,8 +39,8 @@ namespace {
 
 using OutOfMemoryDeathTest = RegexServiceTest;
 
-// The number of allocations one search makes, then each of them failed in a
-// child process of its own: every one ends in the error report and status 255.
+// Each allocation a search makes, failed in a child process of its own, ends
+// in the error report and status 255.
 TEST_F(OutOfMemoryDeathTest, EveryFailedAllocationOfASearchEndsTheProgram) {
   testing_support::PrintMessageBoxesToStderr();
   Pattern pattern("(a)|b");

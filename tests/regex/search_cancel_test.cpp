@@ -1,7 +1,6 @@
-// A cancelled search: SearchAll returns at once with the matches found so
-// far, while the search, left running on its own thread, ends by itself
-// without touching the runtime. Free of Qt, so that a ThreadSanitizer build
-// can check the handover between the two threads.
+// A cancelled search returns at once with the matches found so far; the search
+// left on its own thread ends alone and never calls the runtime. Free of Qt,
+// so that a ThreadSanitizer build can check the handover.
 #include <atomic>
 #include <chrono>
 #include <thread>
