@@ -5,13 +5,27 @@
 #include <algorithm>
 #include <new>
 
-#include "regex/service_heap.h"
+#include <sys/mman.h>
 
 namespace regex_service {
 namespace {
 
 constexpr size_t kFirstChunkBytes = size_t(1) << 12;
-constexpr size_t kLargestChunkBytes = size_t(2) << 20;  // one huge page
+// The largest chunks are one transparent huge page each: aligned and advised
+// so, they fault in at once, far cheaper than 512 small pages.
+constexpr size_t kHugePageBytes = size_t(2) << 20;
+
+void* AllocateChunk(size_t bytes) {
+  if (bytes < kHugePageBytes) return ::operator new(bytes, std::nothrow);
+  void* memory = ::operator new(bytes, std::align_val_t(kHugePageBytes), std::nothrow);
+  if (memory != nullptr) madvise(memory, bytes, MADV_HUGEPAGE);  // advice only
+  return memory;
+}
+
+void FreeChunk(void* memory, size_t bytes) {
+  if (bytes < kHugePageBytes) ::operator delete(memory);
+  else ::operator delete(memory, std::align_val_t(kHugePageBytes));
+}
 
 SubMatchRecord RecordOf(const boost::csub_match& sub, const char* text_begin) {
   if (!sub.matched) return {0, 0, 0};
@@ -23,16 +37,16 @@ SubMatchRecord RecordOf(const boost::csub_match& sub, const char* text_begin) {
 MatchStore::~MatchStore() {
   for (Chunk* chunk = first_; chunk != nullptr;) {
     Chunk* next = chunk->next;
-    FreeServiceBlock(chunk, chunk->bytes);
+    FreeChunk(chunk, chunk->bytes);
     chunk = next;
   }
 }
 
 bool MatchStore::AddChunk() {
   const size_t match_bytes = records_per_match_ * sizeof(SubMatchRecord);
-  const size_t doubled = last_ == nullptr ? kFirstChunkBytes : std::min(2 * last_->bytes, kLargestChunkBytes);
+  const size_t doubled = last_ == nullptr ? kFirstChunkBytes : std::min(2 * last_->bytes, kHugePageBytes);
   const size_t bytes = std::max(doubled, sizeof(Chunk) + match_bytes);
-  void* memory = AllocateServiceBlock(bytes);
+  void* memory = AllocateChunk(bytes);
   if (memory == nullptr) {
     failed_request_ = bytes;
     return false;

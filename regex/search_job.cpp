@@ -6,8 +6,6 @@
 #include <exception>
 #include <new>
 
-#include "regex/service_heap.h"
-
 namespace regex_service {
 namespace {
 
@@ -24,26 +22,19 @@ size_t NextSearchStart(size_t match_begin, size_t match_end, size_t text_size) {
 SearchJob::SearchJob(const Regex& regex, boost::regex_constants::match_flag_type flags)
     : regex_(regex), flags_(flags), matches_(uint32_t(regex.mark_count() + 1)) {}
 
-SearchJob::~SearchJob() { ReleaseText(); }
-
 bool SearchJob::CopyText(std::string_view text) {
-  text_ = static_cast<char*>(AllocateServiceBlock(text.size() + 1));
+  text_.reset(new (std::nothrow) char[text.size() + 1]);
   if (text_ == nullptr) return false;
-  std::memcpy(text_, text.data(), text.size());
+  std::memcpy(text_.get(), text.data(), text.size());
   text_[text.size()] = '\0';
   size_ = text.size();
   return true;
 }
 
-void SearchJob::ReleaseText() {
-  FreeServiceBlock(text_, size_ + 1);
-  text_ = nullptr;
-}
-
 void SearchJob::Run() { end_ = Search(); }
 
 SearchEnd SearchJob::Search() {
-  const char* const begin = text_;
+  const char* const begin = text_.get();
   const char* const end = begin + size_;
   try {
     boost::cmatch match;

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <memory>
 #include <string_view>
 
 #include "regex/match_store.h"
@@ -18,7 +19,6 @@ class SearchJob {
   SearchJob(const Regex& regex, boost::regex_constants::match_flag_type flags);
   SearchJob(const SearchJob&) = delete;
   SearchJob& operator=(const SearchJob&) = delete;
-  ~SearchJob();
 
   // Takes the private copy every search runs over; false when there is no room.
   bool CopyText(std::string_view text);
@@ -34,7 +34,7 @@ class SearchJob {
   // Bytes of the allocation that failed, or 0 when memory did not run out.
   size_t failed_request() const { return failed_request_; }
   // Frees the private copy; only once Run has returned.
-  void ReleaseText();
+  void ReleaseText() { text_.reset(); }
 
   // The matches so far; while Run goes on, only the first published() are complete.
   const MatchStore& matches() const { return matches_; }
@@ -44,7 +44,7 @@ class SearchJob {
 
   const Regex regex_;  // shares the compiled expression with the Pattern
   const boost::regex_constants::match_flag_type flags_;
-  char* text_ = nullptr;  // size_ bytes and a terminator
+  std::unique_ptr<char[]> text_;
   size_t size_ = 0;
   MatchStore matches_;
   std::atomic<bool> cancelled_ = false;
