@@ -13,14 +13,13 @@
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <cstdio>
 #include <cstring>
 #include <map>
 #include <string>
 
 #include "app/control_ids.h"
 #include "app/match_test.h"
-#include "bench/offscreen_workbench.h"
+#include "bench/ratio_reporter.h"
 #include "platform/gbk.h"
 #include "runtime/entry_table.h"
 #include "runtime/memory.h"
@@ -227,53 +226,15 @@ void MillionLines(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_ChineseReportPress)->Apply(MillionLines);
 BENCHMARK(BM_ChineseBuildMatchReport)->Apply(MillionLines);
 
-// Prints ours ÷ baseline for every pair of runs with the same arguments.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  using ConsoleReporter::ConsoleReporter;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) real_ms_[run.benchmark_name()] = run.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  void PrintRatios() const {
-    const std::pair<const char*, const char*> pairs[] = {
-        {"BM_WriteLines", "BM_PlainQtSetPlainText"},
-        {"BM_ReadBack", "BM_PlainCopyOfTheBytes"},
-        {"BM_SelectAllCopy", "BM_ClipboardTakesTheText"},
-        {"BM_SelectAllCopy", "BM_PlainQtSelectAllCopy"},
-        {"BM_WriteMegabyteLine", "BM_PlainQtMegabyteOfWords"},
-        {"BM_PasteMegabyteLine", "BM_PlainQtMegabyteOfWords"},
-        {"BM_ChineseReportPress", "BM_ChineseBuildMatchReport"},
-    };
-    for (const auto& [ours, baseline] : pairs) {
-      for (const auto& [name, ms] : real_ms_) {
-        if (name.rfind(ours, 0) != 0) continue;
-        const auto other = real_ms_.find(baseline + name.substr(std::strlen(ours)));
-        if (other == real_ms_.end()) continue;
-        std::printf("%s: %.3gx %s\n", name.c_str(), ms / other->second, baseline);
-      }
-    }
-    for (const char* read : {"BM_ReadBack", "BM_PlainCopyOfTheBytes"}) {
-      const std::string prefix = std::string(read) + "/bytes:";
-      const auto small = real_ms_.find(prefix + "10000000/real_time");
-      const auto big = real_ms_.find(prefix + "100000000/real_time");
-      if (small != real_ms_.end() && big != real_ms_.end())
-        std::printf("%s: 100 MB takes %.1fx the time of 10 MB\n", read, big->second / small->second);
-    }
-  }
-
- private:
-  std::map<std::string, double> real_ms_;
-};
+const RatioPair kWriteRatio("BM_WriteLines", "BM_PlainQtSetPlainText");
+const RatioPair kReadBackRatio("BM_ReadBack", "BM_PlainCopyOfTheBytes");
+const RatioPair kCopyRatio("BM_SelectAllCopy", "BM_ClipboardTakesTheText");
+const RatioPair kCopyToQtRatio("BM_SelectAllCopy", "BM_PlainQtSelectAllCopy");
+const RatioPair kWriteLongLineRatio("BM_WriteMegabyteLine", "BM_PlainQtMegabyteOfWords");
+const RatioPair kPasteLongLineRatio("BM_PasteMegabyteLine", "BM_PlainQtMegabyteOfWords");
+const RatioPair kChinesePressRatio("BM_ChineseReportPress", "BM_ChineseBuildMatchReport");
+// Reading back grows linearly when 100 MB takes about ten times the time of 10 MB.
+const RatioPair kReadBackGrowth("BM_ReadBack/bytes:100000000", "BM_ReadBack/bytes:10000000");
+const RatioPair kPlainCopyGrowth("BM_PlainCopyOfTheBytes/bytes:100000000", "BM_PlainCopyOfTheBytes/bytes:10000000");
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  const OffscreenWorkbench workbench(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  RatioReporter reporter(benchmark::ConsoleReporter::OO_Tabular);
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -31,5 +31,3 @@ void QStringToGbk(benchmark::State& state) {
 
 BENCHMARK(GbkToQString)->Arg(kMegabyte)->Arg(10 * kMegabyte)->Unit(benchmark::kMillisecond);
 BENCHMARK(QStringToGbk)->Arg(kMegabyte)->Arg(10 * kMegabyte)->Unit(benchmark::kMillisecond);
-
-BENCHMARK_MAIN();

@@ -4,7 +4,6 @@
 // time goes.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QTest>
 #include <QWidget>
 #include <boost/regex.hpp>
@@ -13,14 +12,11 @@
 #include <string>
 
 #include "app/control_ids.h"
-#include "app/controller.h"
 #include "app/match_test.h"
-#include "app/program_header.h"
 #include "app/text_calls.h"
-#include "forms/forms_host.h"
+#include "bench/ratio_reporter.h"
 #include "resources/constants.h"
 #include "runtime/entry_table.h"
-#include "runtime/lifecycle.h"
 #include "runtime/window_host.h"
 
 namespace {
@@ -122,17 +118,7 @@ BENCHMARK(BM_ReadSourceBox)->Apply(MatchCounts);
 BENCHMARK(BM_ReplaceMarkers)->Apply(MatchCounts);
 BENCHMARK(BM_WriteReportBox)->Apply(MatchCounts);
 
-}  // namespace
+const RatioPair kPressRatio("BM_MatchButtonPress", "BM_BuildMatchReport");
+const RatioPair kReportRatio("BM_BuildMatchReport", "BM_BareRegexSearch");
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication application(argc, argv);
-  forms::InstallWindowHost();
-  rt::SetProgramHeader(&app::WorkbenchProgramHeader());
-  app::StartUp();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  rt::EndOfProgram(0);  // the program's exit step: windows go before the application object
-  return 0;
-}
+}  // namespace

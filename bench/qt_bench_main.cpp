@@ -1,8 +1,6 @@
 // The main of the benchmarks that need widgets: an application object on the
 // offscreen platform unless QT_QPA_PLATFORM names another (xcb under Xvfb),
 // and the ratio of each registered pair after the run.
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <cstdlib>
 
@@ -11,10 +9,5 @@
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
-  benchmark::Shutdown();
-  return 0;
+  return RunBenchmarksWithRatios(argc, argv);
 }

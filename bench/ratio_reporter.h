@@ -1,17 +1,21 @@
 // Each benchmark beside its baseline: a benchmark file names its pairs once
-// (a RatioPair at namespace scope), and the main's console reporter prints,
-// after the run, each run of the first as a multiple of the baseline's run
-// with the same arguments.
+// (a RatioPair at namespace scope), and the run prints, after the usual table,
+// each run of the first as a multiple of the baseline's run.
 #pragma once
 
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+// Every run of `ours` is set beside the `baseline` run with the same
+// arguments. A name may carry arguments of its own ("BM_Read/bytes:100"
+// beside "BM_Read/bytes:10"), which sets runs of different sizes side by side.
 struct RatioPair {
   RatioPair(std::string ours, std::string baseline) { All().push_back({std::move(ours), std::move(baseline)}); }
 
@@ -26,24 +30,52 @@ class RatioReporter : public benchmark::ConsoleReporter {
   using ConsoleReporter::ConsoleReporter;
 
   void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) times_[run.benchmark_name()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+    for (const Run& run : runs)
+      runs_[run.benchmark_name()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime(), run.report_label};
     ConsoleReporter::ReportRuns(runs);
   }
 
-  // "BM_Ours/lines:10 / BM_Baseline: real 1.20x, cpu 1.10x" for every run of
-  // a registered pair whose baseline ran with the same arguments.
+  // "ratio BM_Ours/10 (label) / BM_Baseline: real 1.20x, cpu 1.10x" for every
+  // run of a registered pair whose baseline ran too.
   void PrintRatios() const {
     for (const auto& [ours, baseline] : RatioPair::All()) {
-      for (const auto& [name, time] : times_) {
-        if (name.compare(0, ours.size(), ours) != 0) continue;
-        const auto other = times_.find(baseline + name.substr(ours.size()));
-        if (other == times_.end()) continue;
-        std::printf("ratio %s / %s: real %.2fx, cpu %.2fx\n", name.c_str(), baseline.c_str(),
-                    time.first / other->second.first, time.second / other->second.second);
+      for (const auto& [name, times] : runs_) {
+        const std::optional<std::string> arguments = ArgumentsAfter(ours, name);
+        if (!arguments) continue;
+        const auto other = runs_.find(baseline + *arguments);
+        if (other == runs_.end()) continue;
+        const std::string label = times.label.empty() ? "" : " (" + times.label + ")";
+        std::printf("ratio %s%s / %s: real %.2fx, cpu %.2fx\n", name.c_str(), label.c_str(), baseline.c_str(),
+                    times.real / other->second.real, times.cpu / other->second.cpu);
       }
     }
   }
 
  private:
-  std::map<std::string, std::pair<double, double>> times_;  // real, cpu
+  struct Times {
+    double real, cpu;
+    std::string label;
+  };
+
+  // What follows `prefix` in a run's name ("/10/real_time"), or nothing when
+  // the run is not one of `prefix`'s.
+  static std::optional<std::string> ArgumentsAfter(const std::string& prefix, const std::string& name) {
+    if (name.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
+    if (name.size() > prefix.size() && name[prefix.size()] != '/') return std::nullopt;
+    return name.substr(prefix.size());
+  }
+
+  std::map<std::string, Times> runs_;
 };
+
+// Runs the benchmarks the command line selects, then prints the ratios;
+// in colour only on a terminal.
+inline int RunBenchmarksWithRatios(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  RatioReporter reporter(isatty(STDOUT_FILENO) ? RatioReporter::OO_ColorTabular : RatioReporter::OO_Tabular);
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintRatios();
+  benchmark::Shutdown();
+  return 0;
+}

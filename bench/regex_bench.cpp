@@ -5,15 +5,12 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
-#include <map>
 #include <string>
-#include <utility>
-#include <vector>
 
+#include "bench/ratio_reporter.h"
 #include "platform/gbk.h"
 #include "regex/pattern.h"
 #include "regex/regex_library.h"
@@ -123,11 +120,15 @@ rt::ResultRecord Call(regex_service::Command command, std::initializer_list<rt::
   return rt::CallCommand(RegexLibrary().commands[command], int32_t(args.size()), args.begin());
 }
 
-// A constructed, compiled Pattern in runtime memory.
+void RegisterLibrary() { RegexLibrary().notify(1, reinterpret_cast<intptr_t>(&rt::RuntimeNotify), 0); }
+
+// A constructed, compiled Pattern in runtime memory. Every benchmark starts
+// with one, so it also registers the library, which its commands need.
 class Pattern {
  public:
   explicit Pattern(const char* text)
       : value_(static_cast<regex_service::PatternValue*>(rt::RuntimeAlloc(sizeof *value_))) {
+    RegisterLibrary();
     std::memset(value_, 0, sizeof *value_);
     Call(regex_service::kPatternConstruct, {Ref()});
     Call(regex_service::kPatternCreate, {Ref(), rt::TextArg(text), rt::kOmitted});
@@ -184,8 +185,6 @@ size_t PlainLoop(const Regex& regex, const std::string& text, size_t* count) {
   }
   return bytes;
 }
-
-void RegisterLibrary() { RegexLibrary().notify(1, reinterpret_cast<intptr_t>(&rt::RuntimeNotify), 0); }
 
 void BM_SearchAll(benchmark::State& state) {
   const NamedPattern& named = kPatterns[state.range(0)];
@@ -256,38 +255,6 @@ BENCHMARK(BM_SearchAll)->DenseRange(0, kPatternCount - 1)->Unit(benchmark::kMill
 BENCHMARK(BM_HeapPerMatch)->DenseRange(0, kPatternCount - 1)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Catastrophic)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// Prints each SearchAll time (real and CPU) as a multiple of the plain loop's for the same pattern.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      times_[run.benchmark_name()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  void PrintRatios() const {
-    for (int i = 0; i < kPatternCount; ++i) {
-      const auto ours = times_.find("BM_SearchAll/" + std::to_string(i));
-      const auto plain = times_.find("BM_PlainLoop/" + std::to_string(i));
-      if (ours == times_.end() || plain == times_.end()) continue;
-      std::printf("ratio %-8s SearchAll+ResultMatchText / plain loop: real %.2fx, cpu %.2fx\n",
-                  kPatterns[i].name, ours->second.first / plain->second.first,
-                  ours->second.second / plain->second.second);
-    }
-  }
-
- private:
-  std::map<std::string, std::pair<double, double>> times_;  // real, cpu
-};
+const RatioPair kSearchAllRatio("BM_SearchAll", "BM_PlainLoop");
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  RegisterLibrary();
-  benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
-  benchmark::Shutdown();
-  return 0;
-}

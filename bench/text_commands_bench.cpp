@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bench/mixed_text.h"
+#include "bench/ratio_reporter.h"
 #include "runtime/call.h"
 #include "runtime/memory.h"
 #include "runtime/text_commands.h"
@@ -114,4 +115,9 @@ TEXT_BENCH(ReplaceMarkersBaseline);
 TEXT_BENCH(SplitAtCommas);
 TEXT_BENCH(SplitAtCommasBaseline);
 
-BENCHMARK_MAIN();
+namespace {
+const RatioPair kFindAbsentRatio("FindAbsent", "FindAbsentBaseline");
+const RatioPair kFindNearEndRatio("FindNearEnd", "FindNearEndBaseline");
+const RatioPair kReplaceRatio("ReplaceMarkers", "ReplaceMarkersBaseline");
+const RatioPair kSplitRatio("SplitAtCommas", "SplitAtCommasBaseline");
+}  // namespace
