@@ -1,13 +1,17 @@
 // One press of the match button on a 10 MB source text, from the click to the
 // result box filled, beside BuildMatchReport alone and a bare Boost search
-// loop over the same bytes; plus the stages of the press, to show where the
-// time goes.
+// loop over the same bytes; the stages of the press, to show where the time
+// goes; and the peak memory of one press per match.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QWidget>
 #include <boost/regex.hpp>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
 #include <map>
 #include <string>
 
@@ -107,6 +111,63 @@ void BM_WriteReportBox(benchmark::State& state) {
   for (auto _ : state) app::WriteText(app::control::kMatchReport, display.get());
 }
 
+// ---- Peak memory of one press.
+
+// A "VmRSS:"-style line of /proc/self/status, in bytes; -1 when it is missing.
+int64_t StatusBytes(const char* field) {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind(field, 0) == 0) return std::strtoll(line.c_str() + std::strlen(field), nullptr, 10) * 1024;
+  return -1;
+}
+
+// Sets the peak resident size (VmHWM) back to the present one.
+bool ResetPeakResident() {
+  std::ofstream clear_refs("/proc/self/clear_refs");
+  clear_refs << "5";
+  clear_refs.close();
+  return !clear_refs.fail();
+}
+
+// The count in the report box's first line, or -1 when it holds no count.
+int64_t ReportedMatches() {
+  const std::string report(app::ReadText(app::control::kMatchReport).view());
+  const std::string prefix = constants::kCountPrefix;
+  if (report.compare(0, prefix.size(), prefix) != 0) return -1;
+  return std::strtoll(report.c_str() + prefix.size(), nullptr, 10);
+}
+
+// The resident memory one press adds at its peak, from the click to the
+// report painted, per match. The press starts from an empty report box, and
+// freed heap is handed back first, so pages the press reuses count as its own.
+void BM_PressPeakMemory(benchmark::State& state, const char* pattern) {
+  WriteBox(app::control::kSource, Source(state.range(0)));
+  WriteBox(app::control::kPattern, pattern);
+  QWidget* button = Widget(app::control::kMatchButton);
+  int64_t rise = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    WriteBox(app::control::kMatchReport, "");
+    malloc_trim(0);
+    const bool reset = ResetPeakResident();
+    const int64_t before = StatusBytes("VmRSS:");
+    state.ResumeTiming();
+    if (!reset || before < 0) {
+      state.SkipWithError("the peak resident size cannot be read or reset");
+      break;
+    }
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+    static_cast<QPlainTextEdit*>(Widget(app::control::kMatchReport))->viewport()->repaint();
+    rise = StatusBytes("VmHWM:") - before;
+  }
+  if (state.error_occurred()) return;
+  const int64_t matches = ReportedMatches();
+  if (matches <= 0) return state.SkipWithError("the press reported no matches");
+  state.counters["matches"] = double(matches);
+  state.counters["peak_MB"] = double(rise) / 1e6;
+  state.counters["peak_B_per_match"] = double(rise) / double(matches);
+}
+
 void MatchCounts(benchmark::internal::Benchmark* b) {
   b->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->UseRealTime();
 }
@@ -117,6 +178,14 @@ BENCHMARK(BM_BareRegexSearch)->Apply(MatchCounts);
 BENCHMARK(BM_ReadSourceBox)->Apply(MatchCounts);
 BENCHMARK(BM_ReplaceMarkers)->Apply(MatchCounts);
 BENCHMARK(BM_WriteReportBox)->Apply(MatchCounts);
+
+// The argument is the digits in the source; "." matches every byte of it.
+BENCHMARK_CAPTURE(BM_PressPeakMemory, digit_runs, kPattern)->Apply(MatchCounts)->Iterations(1);
+BENCHMARK_CAPTURE(BM_PressPeakMemory, any_character, ".")
+    ->Arg(10'000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 const RatioPair kPressRatio("BM_MatchButtonPress", "BM_BuildMatchReport");
 const RatioPair kReportRatio("BM_BuildMatchReport", "BM_BareRegexSearch");
