@@ -86,7 +86,10 @@ LineSpan LineAround(const QTextDocument& document, int position) {
 
 }  // namespace
 
-MultiLineView::MultiLineView(QWidget* parent) : QPlainTextEdit(parent) {}
+MultiLineView::MultiLineView(QWidget* parent) : QPlainTextEdit(parent) {
+  connect(document(), &QTextDocument::contentsChange, this,
+          [this](int position, int, int added) { KeepLongLineLayouts(position, added); });
+}
 
 void MultiLineView::ShowText(std::string_view gbk) {
   const TextShape shape = MeasureText(gbk);
@@ -150,6 +153,18 @@ void MultiLineView::inputMethodEvent(QInputMethodEvent* event) {
   clean.setCommitString(WithoutNul(event->commitString()), event->replacementStart(),
                         event->replacementLength());
   QPlainTextEdit::inputMethodEvent(&clean);
+}
+
+// Qt lays a line out afresh for every paint unless its layout is kept, and
+// for a line of a megabyte that is a pass over all of it with fresh memory on
+// every blink of the cursor. Long lines keep theirs (some tens of bytes a
+// character, which the fill has already made room for).
+void MultiLineView::KeepLongLineLayouts(int position, int added) {
+  const QTextBlock last = document()->findBlock(position + added);
+  for (QTextBlock block = document()->findBlock(position); block.isValid(); block = block.next()) {
+    if (size_t(block.length()) > kLongLine) block.layout()->setCacheEnabled(true);
+    if (block == last) break;
+  }
 }
 
 void MultiLineView::WrapAnywhere() {

@@ -35,6 +35,7 @@ class MultiLineView : public QPlainTextEdit {
 
  private:
   void FillDocument(std::string_view gbk, bool grouped);
+  void KeepLongLineLayouts(int position, int added);
   void WrapAnywhere();
   bool SelectsWholeBlock() const;
   void SelectLines(int anchor, int position);

@@ -2,6 +2,9 @@
 // waiting thread, the wait's event loop, and the progress box.
 #include "platform/responsive_wait.h"
 
+#include <pthread.h>
+#include <sched.h>
+
 #include <QApplication>
 #include <QDialog>
 #include <QEventLoop>
@@ -46,6 +49,10 @@ class Job {
   // Runs work and lets go of it (so what it holds is destroyed on this
   // thread), records its end and what it threw, and quits the watching loop.
   void Run() {
+    {
+      std::lock_guard lock(mutex_);
+      thread_ = pthread_self();
+    }
     std::exception_ptr error;
     try {
       std::exchange(work_, nullptr)();
@@ -73,6 +80,16 @@ class Job {
     return finished_;
   }
 
+  // Work that was cancelled but goes on (an engine call cannot be stopped)
+  // runs from now on only when no other thread of the system wants the
+  // processor, so it never slows the windows or the next search down.
+  void LeaveToIdleTime() {
+    std::lock_guard lock(mutex_);
+    if (finished_) return;  // otherwise the thread is still inside work, so thread_ is valid
+    const sched_param idle{};
+    pthread_setschedparam(thread_, SCHED_IDLE, &idle);
+  }
+
   // Once work has finished: kFinished, or what work threw.
   WaitOutcome Outcome() const {
     if (error_) std::rethrow_exception(error_);
@@ -84,6 +101,7 @@ class Job {
   std::mutex mutex_;
   std::condition_variable finished_changed_;
   bool finished_ = false;
+  pthread_t thread_{};
   std::exception_ptr error_;
   QEventLoop* watcher_ = nullptr;
 };
@@ -149,10 +167,11 @@ class EventLoopWait {
     if (!job_.Watch(&loop_)) loop_.exec();
     const bool finished = job_.Watch(nullptr);
     End();
-    if (cancelled_) return WaitOutcome::kCancelled;
-    if (finished) return job_.Outcome();
-    // The application's loop was told to end, which ends every loop: the program is ending.
-    if (cancel_) cancel_();
+    if (finished && !cancelled_) return job_.Outcome();
+    // Neither finished nor cancelled: the application's loop was told to end,
+    // which ends every loop; the program is ending.
+    if (!cancelled_ && cancel_) cancel_();
+    job_.LeaveToIdleTime();
     return WaitOutcome::kCancelled;
   }
 

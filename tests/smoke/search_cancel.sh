@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Runs inside an X server: a search whose engine call lasts seconds (the long
 # pattern case) shows the progress box; Esc ends the press; a second press
-# searches again; Esc on the main window then ends the program with status 0
-# at once, though the cancelled searches are still inside the engine.
-# Usage: search_cancel.sh PROGRAM
+# searches again; a close request of the main window during a third search
+# then ends the program with status 0 at once, though the searches are still
+# inside the engine.
+# Usage: search_cancel.sh CLOSE_REQUEST_TOOL PROGRAM
 set -u
 source "$(dirname "$0")/x_session.sh"
 
+close_request=$1
+shift
 start_program "$@"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; }  # a point of the window
@@ -24,10 +27,15 @@ wait_for_windows() {
   return 1
 }
 
-# Presses 匹配 and, once the progress box shows, Esc on it.
-press_and_cancel() {
+# Presses 匹配 and waits for the progress box.
+press_until_progress_box() {
   click 263 407
   wait_for_windows 2 300 || fail "press $1: no progress box"
+}
+
+# Presses 匹配 and, once the progress box shows, Esc on it.
+press_and_cancel() {
+  press_until_progress_box "$1"
   local box started
   box=$(xdotool search --onlyvisible --pid "$pid" | grep -vx "$window" | head -n1)
   xdotool windowfocus --sync "$box"
@@ -45,6 +53,8 @@ click 150 260 && xdotool type "$pattern"
 press_and_cancel 1
 press_and_cancel 2
 
+press_until_progress_box 3
 started=$(milliseconds)
-expect_esc_ends_program "while cancelled searches ran"
-echo "ok: two searches cancelled, the program ended with status 0 after $(($(milliseconds) - started)) ms"
+"$close_request" "$window" || fail "the close request could not be sent"
+expect_program_ends "after a close request during a search"
+echo "ok: two searches cancelled; a close request during the third ended the program with status 0 after $(($(milliseconds) - started)) ms"

@@ -30,20 +30,25 @@ start_program() {
   fail "the program ended before showing its window, three times"
 }
 
-# Presses Esc on the main window and expects the program to end with status
-# 0 within five seconds; `what` names the situation in the messages.
-expect_esc_ends_program() {
+# Expects the program to end with status 0 within five seconds; `what` names
+# the situation in the messages.
+expect_program_ends() {
   local what=$1 status
-  xdotool windowfocus --sync "$window"
-  xdotool key Escape
   for _ in $(seq 50); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
-  kill -0 "$pid" 2>/dev/null && fail "Esc did not end the program${what:+ $what}"
+  kill -0 "$pid" 2>/dev/null && fail "the program did not end${what:+ $what}"
   wait "$pid"
   status=$?
   [ "$status" -eq 0 ] || fail "exit status $status${what:+ $what}, expected 0"
+}
+
+# Presses Esc on the main window and expects the program to end with status 0.
+expect_esc_ends_program() {
+  xdotool windowfocus --sync "$window"
+  xdotool key Escape
+  expect_program_ends "after Esc${1:+ $1}"
 }
 
 # Ends the program started last, without checking how it ends.
