@@ -30,8 +30,9 @@ class RatioReporter : public benchmark::ConsoleReporter {
   using ConsoleReporter::ConsoleReporter;
 
   void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs)
-      runs_[run.benchmark_name()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime(), run.report_label};
+    for (const Run& run : runs)  // a run that failed has no time to compare; the table shows its error
+      if (!run.error_occurred)
+        runs_[run.benchmark_name()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime(), run.report_label};
     ConsoleReporter::ReportRuns(runs);
   }
 
@@ -45,8 +46,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
         const auto other = runs_.find(baseline + *arguments);
         if (other == runs_.end()) continue;
         const std::string label = times.label.empty() ? "" : " (" + times.label + ")";
-        std::printf("ratio %s%s / %s: real %.2fx, cpu %.2fx\n", name.c_str(), label.c_str(), baseline.c_str(),
-                    times.real / other->second.real, times.cpu / other->second.cpu);
+        std::printf("ratio %s%s / %s: real %sx, cpu %sx\n", name.c_str(), label.c_str(), baseline.c_str(),
+                    Format(times.real / other->second.real).c_str(), Format(times.cpu / other->second.cpu).c_str());
       }
     }
   }
@@ -56,6 +57,13 @@ class RatioReporter : public benchmark::ConsoleReporter {
     double real, cpu;
     std::string label;
   };
+
+  // Two decimals, or two significant digits for a ratio too small for them.
+  static std::string Format(double ratio) {
+    char text[32];
+    std::snprintf(text, sizeof text, ratio < 0.1 ? "%.2g" : "%.2f", ratio);
+    return text;
+  }
 
   // What follows `prefix` in a run's name ("/10/real_time"), or nothing when
   // the run is not one of `prefix`'s.
