@@ -70,7 +70,7 @@ class Control {
 struct PropertyEntry {
   uint16_t type_code;
   PropertyValue (*read)(Control& control);
-  bool (*write)(Control& control, const PropertyValue& value);
+  bool (*write)(Control& control, PropertyValue&& value);  // may take the value's bytes
 };
 
 struct CreateParams {

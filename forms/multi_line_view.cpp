@@ -117,8 +117,11 @@ void MultiLineView::FillDocument(std::string_view gbk, bool grouped) {
 // full-size copy costs more in fresh memory than the conversion itself. The
 // block's raw text keeps no-break spaces, which toPlainText() would not.
 std::string MultiLineView::Text() const {
+  // Two bytes a character holds every GBK character and every CR LF; the
+  // rest of a four-byte sequence's room is found by growing. Room never
+  // written costs no memory.
   std::string gbk;
-  gbk.reserve(size_t(document()->characterCount()));
+  gbk.reserve(2 * size_t(document()->characterCount()));
   for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
     if (block.position() > 0) gbk += "\r\n";
     QString text = block.text();

@@ -135,8 +135,8 @@ void WriteKindProperty(const Target& t, int32_t index, int32_t member, uint64_t 
   Control& control = LiveControl(t, rt::texts::kWritePropertyNoPlatformWindow);
   const PropertyEntry* entry = KindEntry(t, index);
   if (entry == nullptr) return;
-  const PropertyValue converted = FromPropertyWord(entry->type_code, value, member, [&] { return entry->read(control); });
-  if (entry->write(control, converted)) RecreateControl(t.window, t.unit);
+  PropertyValue converted = FromPropertyWord(entry->type_code, value, member, [&] { return entry->read(control); });
+  if (entry->write(control, std::move(converted))) RecreateControl(t.window, t.unit);
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <type_traits>
+#include <utility>
 
 #include "forms/kind_control.h"
 
@@ -21,10 +23,13 @@ PropertyValue ToValue(const T& stored) {
   return value;
 }
 
+// A text takes the value's bytes rather than a copy: a box's text may be
+// tens of megabytes.
 template <class T>
-T FromValue(const PropertyValue& value) {
+T FromValue(PropertyValue&& value) {
   if constexpr (std::is_arithmetic_v<T>) return T(value.number);
   else if constexpr (std::is_same_v<T, std::optional<FontDescription>>) return value.font;
+  else if constexpr (std::is_same_v<T, std::string>) return std::move(value.bytes);
   else return T(value.bytes.begin(), value.bytes.end());
 }
 
@@ -36,7 +41,7 @@ template <class F> struct SetterArgument;
 template <class R, class C, class A> struct SetterArgument<R (C::*)(A)> { using type = std::remove_cvref_t<A>; };
 template <class R, class C, class A> struct SetterArgument<R (*)(C&, A)> { using type = std::remove_cvref_t<A>; };
 
-inline bool IgnoreWrite(Control&, const PropertyValue&) { return false; }
+inline bool IgnoreWrite(Control&, PropertyValue&&) { return false; }
 
 }  // namespace entry_detail
 
@@ -50,9 +55,9 @@ constexpr PropertyEntry Stored(uint16_t type_code) {
           [](Control& control) {
             return entry_detail::ToValue(static_cast<KindControl<Settings>&>(control).settings().*Field);
           },
-          [](Control& control, const PropertyValue& value) {
+          [](Control& control, PropertyValue&& value) {
             auto& kind = static_cast<KindControl<Settings>&>(control);
-            kind.settings().*Field = entry_detail::FromValue<Value>(value);
+            kind.settings().*Field = entry_detail::FromValue<Value>(std::move(value));
             return !kind.ShowSettings();
           }};
 }
@@ -70,13 +75,13 @@ constexpr PropertyEntry Live(uint16_t type_code) {
                       },
                       &entry_detail::IgnoreWrite};
   if constexpr (!std::is_null_pointer_v<decltype(Setter)>) {
-    entry.write = [](Control& control, const PropertyValue& value) {
+    entry.write = [](Control& control, PropertyValue&& value) {
       using Argument = typename entry_detail::SetterArgument<decltype(Setter)>::type;
       auto& kind = static_cast<Kind&>(control);
       if constexpr (std::is_same_v<decltype(std::invoke(Setter, kind, std::declval<Argument>())), bool>) {
-        return std::invoke(Setter, kind, entry_detail::FromValue<Argument>(value));
+        return std::invoke(Setter, kind, entry_detail::FromValue<Argument>(std::move(value)));
       } else {
-        std::invoke(Setter, kind, entry_detail::FromValue<Argument>(value));
+        std::invoke(Setter, kind, entry_detail::FromValue<Argument>(std::move(value)));
         return false;
       }
     };
