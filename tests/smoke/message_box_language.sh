@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs inside an X server: under each locale, starts the program with the
 # message-box probe style, presses 匹配 with an empty pattern and reads the
-# box that follows: Qt's own texts speak the user's language, and the layout
-# stays left to right as the window was drawn.
+# box that follows: Qt's own texts (the box's buttons, a text box's context
+# menu) speak the user's language, and the layout stays left to right as the
+# window was drawn.
 # Usage: message_box_language.sh PROGRAM PROBE_PLUGIN_DIR
 set -u
 binary=$1 plugin_dir=$2
@@ -26,12 +27,14 @@ message_box_under() {
   sed -n 's/^message box: //p' "$log" | head -n1
 }
 
-while read -r locale expected; do
+while read -r locale copy expected; do
   shown=$(message_box_under "$locale")
   [ "$shown" = "$expected" ] || { cat "$log" >&2; fail "under $locale the box shows \"$shown\", expected \"$expected\" (Qt's translations: qt6-translations-l10n)"; }
-  echo "ok: $locale -> $shown"
+  menu=$(sed -n 's/^context menu: //p' "$log" | head -n1)
+  [[ " $menu " == *" $copy "* ]] || fail "under $locale the context menu reads \"$menu\", without \"$copy\""
+  echo "ok: $locale -> $shown; $menu"
 done <<'LOCALES'
-zh_CN.UTF-8 left-to-right 确定
-en_US.UTF-8 left-to-right OK
-ar_EG.UTF-8 left-to-right حسنًا
+zh_CN.UTF-8 复制(&C) left-to-right 确定
+en_US.UTF-8 &Copy left-to-right OK
+ar_EG.UTF-8 ا&نسخ left-to-right حسنًا
 LOCALES
