@@ -52,6 +52,7 @@ class Job {
     {
       std::lock_guard lock(mutex_);
       thread_ = pthread_self();
+      if (idle_) SetIdlePriority();  // cancelled before this thread got to run
     }
     std::exception_ptr error;
     try {
@@ -85,9 +86,16 @@ class Job {
   // processor, so it never slows the windows or the next search down.
   void LeaveToIdleTime() {
     std::lock_guard lock(mutex_);
-    if (finished_) return;  // otherwise the thread is still inside work, so thread_ is valid
+    idle_ = true;
+    // Before Run has started there is no thread to lower yet (Run lowers
+    // itself); after work has finished there is none any more.
+    if (thread_.has_value() && !finished_) SetIdlePriority();
+  }
+
+  // Lowers the work's thread to idle priority; the caller holds mutex_.
+  void SetIdlePriority() {
     const sched_param idle{};
-    pthread_setschedparam(thread_, SCHED_IDLE, &idle);
+    pthread_setschedparam(*thread_, SCHED_IDLE, &idle);
   }
 
   // Once work has finished: kFinished, or what work threw.
@@ -101,7 +109,8 @@ class Job {
   std::mutex mutex_;
   std::condition_variable finished_changed_;
   bool finished_ = false;
-  pthread_t thread_{};
+  std::optional<pthread_t> thread_;  // set when Run starts
+  bool idle_ = false;                // the waiting side gave up on the work
   std::exception_ptr error_;
   QEventLoop* watcher_ = nullptr;
 };
