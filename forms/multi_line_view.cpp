@@ -119,16 +119,24 @@ void MultiLineView::FillDocument(std::string_view gbk, bool grouped) {
 std::string MultiLineView::Text() const {
   // Two bytes a character holds every GBK character and every CR LF; the
   // rest of a four-byte sequence's room is found by growing. Room never
-  // written costs no memory.
-  std::string gbk;
-  gbk.reserve(2 * size_t(document()->characterCount()));
-  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-    if (block.position() > 0) gbk += "\r\n";
-    QString text = block.text();
-    std::replace(text.begin(), text.end(), QChar(QChar::LineSeparator), QChar(u'\n'));
-    AppendWithCrLf(gbk, platform::QStringToGbk(text));
+  // written costs no memory. The trial also leaves room for the copies of
+  // one block (as UTF-16 and as GBK), which may be the whole text.
+  const int64_t room = 2 * int64_t(document()->characterCount());
+  const int64_t needed = 3 * room;
+  EnsureMemoryFor(needed);
+  try {
+    std::string gbk;
+    gbk.reserve(size_t(room));
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+      if (block.position() > 0) gbk += "\r\n";
+      QString text = block.text();
+      std::replace(text.begin(), text.end(), QChar(QChar::LineSeparator), QChar(u'\n'));
+      AppendWithCrLf(gbk, platform::QStringToGbk(text));
+    }
+    return gbk;
+  } catch (const std::bad_alloc&) {
+    rt::RaiseOutOfMemory(needed);
   }
-  return gbk;
 }
 
 // A plain text with "\n" for every line break, built in one pass; Qt's own

@@ -376,5 +376,20 @@ TEST_F(EditBoxDeathTest, FillBeyondTheAddressSpaceEndsInTheOutOfMemoryError) {
       testing::ExitedWithCode(255), "错误信息：分配 [0-9]+ 字节内存失败!");
 }
 
+TEST_F(EditBoxDeathTest, ReadBeyondTheAddressSpaceEndsInTheOutOfMemoryError) {
+  testing_support::PrintMessageBoxesToStderr();
+  OpenBox(MultiLine());
+  std::string lines;
+  while (lines.size() < 16'000'000) lines += "7\r\n";
+  WriteText(kText, lines);
+  Type("x");  // the read goes through the document
+  EXPECT_EXIT(
+      {
+        LeaveAddressSpace(lines.size() / 4);
+        ReadText(kText);
+      },
+      testing::ExitedWithCode(255), "错误信息：分配 [0-9]+ 字节内存失败!");
+}
+
 }  // namespace
 }  // namespace kinds_testing
