@@ -33,6 +33,12 @@ std::map<const char*, size_t>& Groups() {
   return groups;
 }
 
+// Plain blocks that own a group since the group's first address was resized.
+std::map<const void*, const char*>& Owners() {
+  static std::map<const void*, const char*> owners;  // owner -> group's first address
+  return owners;
+}
+
 }  // namespace
 
 void* RuntimeAllocGroup(int64_t n) {
@@ -59,5 +65,30 @@ GroupRange GroupContaining(const void* p) {
 }
 
 void ForgetGroup(const void* begin) { Groups().erase(static_cast<const char*>(begin)); }
+
+void PassGroupTo(const void* begin, const void* owner) {
+  try {
+    Owners().emplace(owner, static_cast<const char*>(begin));
+  } catch (const std::bad_alloc&) {
+    RaiseOutOfMemory(sizeof(std::pair<const void*, const char*>));
+  }
+}
+
+const void* TakeGroupOwnedBy(const void* block) {
+  auto& owners = Owners();
+  if (owners.empty()) return nullptr;
+  const auto owned = owners.find(block);
+  if (owned == owners.end()) return nullptr;
+  const char* group = owned->second;
+  owners.erase(owned);
+  return group;
+}
+
+void FreeGroupOwnedBy(const void* block) {
+  const void* group = TakeGroupOwnedBy(block);
+  if (group == nullptr) return;
+  ForgetGroup(group);
+  std::free(const_cast<void*>(group));
+}
 
 }  // namespace rt

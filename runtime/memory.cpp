@@ -65,6 +65,7 @@ void RuntimeFree(void* p) {
     if (group.begin != p) return;  // an inner block goes with its group
     ForgetGroup(p);
   }
+  FreeGroupOwnedBy(p);
   std::free(p);
 }
 
@@ -73,14 +74,16 @@ void* RuntimeRealloc(void* p, int64_t n) {
   if (IsConstant(p)) return CopyOut(p, g_constants_end, n);
   const GroupRange group = GroupContaining(p);
   if (group.begin != nullptr) {
-    // The bytes move into a plain block; resizing the group's first address
-    // ends the group, as resizing any block ends the old one.
+    // The bytes move into a plain block; the inner blocks stay in the group,
+    // which the new block owns when it was the group's first address.
     void* copy = CopyOut(p, group.end, n);
-    if (group.begin == p) RuntimeFree(p);
+    if (group.begin == p) PassGroupTo(p, copy);
     return copy;
   }
+  const void* owned = TakeGroupOwnedBy(p);
   void* q = std::realloc(p, BlockSize(n));
   if (q == nullptr) RaiseOutOfMemory(n);
+  if (owned != nullptr) PassGroupTo(owned, q);
   return q;
 }
 

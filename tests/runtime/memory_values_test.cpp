@@ -2,6 +2,8 @@
 // codes and the entry table, exercised through their real entry points.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "runtime/block_group.h"
 #include "runtime/entry_table.h"
 #include "runtime/memory.h"
@@ -114,9 +116,23 @@ TEST(BlockGroup, InnerBlocksGoWithTheGroup) {
   EXPECT_STREQ(copy, "456789");
   rt::RuntimeFree(copy);
   rt::RuntimeFree(group);
+}
 
-  char* resized = static_cast<char*>(rt::RuntimeRealloc(rt::RuntimeAllocGroup(16), 8));
-  rt::RuntimeFree(resized);  // a plain block now: the group ended with the resize
+// A results array the program grows: its elements stay valid, and freeing the
+// grown array (wherever later resizes moved it) frees the group.
+TEST(BlockGroup, GrowingTheFirstBlockKeepsTheInnerBlocksUntilTheGrownOneIsFreed) {
+  auto** array = static_cast<char**>(rt::RuntimeAllocGroup(64));
+  array[0] = reinterpret_cast<char*>(array) + 16;
+  std::strcpy(array[0], "kept");
+  auto** grown = static_cast<char**>(rt::RuntimeRealloc(array, 256));
+  rt::RuntimeFree(grown[0]);
+  EXPECT_NE(rt::GroupContaining(grown[0]).begin, nullptr);
+  EXPECT_STREQ(grown[0], "kept");
+  grown = static_cast<char**>(rt::RuntimeRealloc(grown, 1 << 20));
+  EXPECT_STREQ(grown[0], "kept");
+  char* element = grown[0];
+  rt::RuntimeFree(grown);
+  EXPECT_EQ(rt::GroupContaining(element).begin, nullptr);
 }
 
 TEST(MakeArrayWritable, CopiesOnlyConstantArrays) {
