@@ -26,13 +26,20 @@ WorkOutcome RunWhileResponsive(const ResponsiveWork& request) {
   try {
     state = std::make_shared<std::atomic<WorkState>>(WorkState::kRunning);
     auto work = [work = request.work, state] {
+      // Also when work throws: its end is counted however it ends.
+      struct MarkEnded {
+        std::atomic<WorkState>& state;
+        ~MarkEnded() {
+          if (state.exchange(WorkState::kEnded) == WorkState::kAbandoned) --g_cancelled_running;
+        }
+      } mark_ended{*state};
       work();
-      if (state->exchange(WorkState::kEnded) == WorkState::kAbandoned) --g_cancelled_running;
     };
     outcome = platform::RunWhileResponsive(std::move(work), request.cancel,
                                            {request.message, request.cancel_button});
   } catch (const std::bad_alloc&) {
-    // Setting the work up is all that allocates here; its exact size is not known.
+    // Setting the work up, or the work itself, ran out; the size it asked
+    // for is not known here.
     RaiseOutOfMemory(int64_t(sizeof request));
   }
   if (outcome == platform::WaitOutcome::kFinished) return kWorkFinished;
