@@ -52,12 +52,29 @@ std::string DisplayProblem() {
   return std::string("the display ") + display + " cannot be opened";
 }
 
-// Qt ends with a fatal message when it cannot open its platform (a display).
+// True when what Qt said so far shows that no display could be reached, as
+// opposed to a platform plugin that could not be loaded; the caller holds
+// g_held_lock.
+bool DisplayUnreachable() {
+  const char* display = std::getenv("DISPLAY");
+  if (display == nullptr || *display == '\0') return true;
+  for (const auto& held : g_held_messages)
+    if (held.second.contains(QLatin1String("connect to display"))) return true;
+  return false;
+}
+
+// Qt ends with a fatal message when it cannot open its platform: for want of
+// a display, one line of ours says how to give one; for anything else what
+// Qt said is what helps, so it is passed on.
 void HoldQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (type == QtFatalMsg)
-    FailStart(DisplayProblem() + ": start it in a desktop session, over SSH with X forwarding "
-              "(ssh -X), or for a headless check under xvfb-run");
   const std::lock_guard lock(g_held_lock);
+  if (type == QtFatalMsg) {
+    if (DisplayUnreachable())
+      FailStart(DisplayProblem() + ": start it in a desktop session, over SSH with X forwarding "
+                "(ssh -X), or for a headless check under xvfb-run");
+    for (const auto& held : g_held_messages) std::fprintf(stderr, "%s\n", held.second.toLocal8Bit().constData());
+    FailStart("Qt could not start its platform: " + text.toStdString());
+  }
   if (g_holding)
     g_held_messages.emplace_back(type, qFormatLogMessage(type, context, text));
   else

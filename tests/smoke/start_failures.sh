@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Without a display, or without glibc's GB18030 converter, the program says
-# why in one line on stderr and ends with status 1.
+# why in one line on stderr and ends with status 1; without its platform
+# plugin it passes Qt's words on.
 # Usage: start_failures.sh PROGRAM
 set -u
 binary=$1
@@ -22,6 +23,14 @@ expect_start_failure() {
 no_x=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 expect_start_failure "no display found (DISPLAY is not set)" "${no_x[@]}" "$binary"
 expect_start_failure "the display :65000 cannot be opened" "${no_x[@]}" DISPLAY=:65000 "$binary"
+
+# A platform plugin that cannot be loaded is not a display problem: Qt's own
+# words, which name the plugin, are passed on.
+said=$(env DISPLAY=:65000 QT_QPA_PLATFORM=nosuch "$binary" 2>&1 >/dev/null)
+status=$?
+echo "status $status: $said"
+[ "$status" -eq 1 ] && grep -qF "Qt could not start its platform" <<<"$said" && grep -qF '"nosuch"' <<<"$said" ||
+  fail "expected status 1 and Qt's words about the plugin \"nosuch\""
 
 # An empty folder mounted over the converter modules, in a mount namespace
 # of this command alone.
