@@ -19,7 +19,9 @@ void DisposeWidget(QWidget* widget) {
   if (widget == nullptr) return;
   if (!HandlerRunning()) return delete widget;
   widget->hide();
-  widget->disconnect();  // its connections lead to the control being destroyed
+  // The control's connections, made with the widget as their context, lead
+  // to the control being destroyed; Qt's own (destroyed() included) stay.
+  widget->disconnect(widget);
   widget->deleteLater();
 }
 
