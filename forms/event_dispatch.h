@@ -18,11 +18,11 @@ struct EventRecord {
 };
 
 // Runs the bound handler unless events are suppressed; run-time errors for a
-// window or control that is not registered, or a kind that cannot raise events.
+// window or control that is not registered, or a unit of an unknown kind.
 void DispatchEvent(EventRecord& record);
 
 // The unit that raised the event whose handler is running; after a nested
-// handler returns, the one of the handler around it (window part 0 when none).
+// handler returns, the one of the handler around it (both ids 0 when none).
 struct EventSource {
   uint32_t window_id = 0;
   uint32_t control_id = 0;

@@ -19,8 +19,9 @@ struct WaitTexts {
 // Runs work on a new thread and returns kFinished once it has returned.
 // While waiting, every window keeps repainting and no window other than the
 // progress box takes user input. When work has not finished after about
-// 300 ms, a busy cursor and a small modal progress box (message, a cancel
-// button; Esc cancels too) appear; quicker work shows nothing at all.
+// 300 ms, a busy cursor and a small progress box (message, a cancel button;
+// Esc cancels too), the one window that takes input, appear; quicker work
+// shows nothing at all.
 // Cancelling (the button, Esc, closing the box, or a close request of any other
 // top-level window) calls cancel on this thread and returns kCancelled at once,
 // without waiting for work: the thread is left to finish on its own (detached),

@@ -75,8 +75,8 @@ void WaitGate::ReissueHeldCloses() {
 
 // A timer's tick that is refused comes again after the wait: a Qt timer keeps
 // running until its owner stops it. Ticks of widgets and platform windows pass
-// (blinking cursors, deferred layout, update requests); other objects' timers
-// may run any code on timeout, so they wait.
+// (deferred layout, update requests); other objects' timers may run any code
+// on timeout, so they wait (text boxes' cursors pause blinking too).
 bool WaitGate::eventFilter(QObject* receiver, QEvent* event) {
   if (Admitted(receiver)) return false;
   const QEvent::Type type = event->type();

@@ -10,7 +10,8 @@ namespace regex_service {
 namespace {
 
 // The bytes of the whole match that lie inside text. The searched text holds
-// every match by construction; another text is measured up to the match's end.
+// every match by construction (a text is not changed while the results of its
+// search are read); another text is measured up to the match's end.
 std::string_view MatchBytes(const char* text, const ResultObject& object) {
   const SubMatchRecord& whole = object.records()[0];
   if (whole.start < 0 || whole.length <= 0) return {};

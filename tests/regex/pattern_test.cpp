@@ -3,6 +3,7 @@
 #include <cctype>
 #include <clocale>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -93,14 +94,18 @@ TEST_F(PatternTest, AsciiFoldsAsPerlUnderATurkishLocale) {
   ASSERT_NE(turkish, nullptr) << "tr_TR.UTF-8 is missing; scripts/install-deps.sh generates it";
   EXPECT_EQ(tolower_l('I', turkish), 'I');  // the locale really keeps I from i
   freelocale(turkish);
-  const std::string before = std::getenv("LC_ALL") ? std::getenv("LC_ALL") : "";
+  const char* set_before = std::getenv("LC_ALL");
+  const std::optional<std::string> before = set_before ? std::optional<std::string>(set_before) : std::nullopt;
   setenv("LC_ALL", "tr_TR.UTF-8", 1);  // the user's locale, where a program looks for it
   const std::pair<const char*, int64_t> cases[] = {{"(?i)I", 2}, {"(?i)i", 2}, {"[[:upper:]]", 1}, {"\\w", 2}};
   for (const auto& [text, matches] : cases) {
     Pattern pattern(text);
     EXPECT_EQ(Results(pattern, "i I\xC0").count(), matches) << text;
   }
-  setenv("LC_ALL", before.c_str(), 1);
+  if (before)
+    setenv("LC_ALL", before->c_str(), 1);
+  else
+    unsetenv("LC_ALL");
 }
 
 TEST_F(PatternTest, ConstructSetsMultilineAndAnEmptyExpression) {

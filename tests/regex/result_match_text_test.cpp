@@ -73,10 +73,9 @@ TEST_F(ResultMatchTextTest, ReadsOnlyBytesInsideTheGivenText) {
   for (char* text : texts) rt::RuntimeFree(text);
 }
 
-// A buffer shortened in place after the search (as one reused for a new text
-// would be) is not the text that was searched: old results read from it stop
-// at its new end.
-TEST_F(ResultMatchTextTest, AReusedBufferIsReadOnlyUpToItsNewEnd) {
+// Results read against a text other than the one searched (here a buffer
+// that was copied for the search, then shortened) stop at that text's end.
+TEST_F(ResultMatchTextTest, AnotherTextIsReadOnlyUpToItsEnd) {
   char buffer[] = "xxxxxxxxab";
   Pattern pattern("ab");
   Results before(pattern, buffer);

@@ -33,7 +33,7 @@ class SearchCancelTest : public RegexServiceTest {
     g_main_thread = std::this_thread::get_id();
     ASSERT_EQ(RegexLibrary().notify(1, reinterpret_cast<intptr_t>(&CancellingNotify), 0), 0);
   }
-  void TearDown() override { RegexServiceTest::SetUp(); }
+  void TearDown() override { RegexServiceTest::SetUp(); }  // the runtime's own notify entry again
 };
 
 TEST_F(SearchCancelTest, ReturnsTheMatchesSoFarAndLeavesTheSearchToEndAlone) {
