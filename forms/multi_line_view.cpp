@@ -120,9 +120,12 @@ std::string MultiLineView::Text() const {
   // Two bytes a character holds every GBK character and every CR LF; the
   // rest of a four-byte sequence's room is found by growing. Room never
   // written costs no memory. The trial also leaves room for the copies of
-  // one block (as UTF-16 and as GBK), which may be the whole text.
+  // the longest block, as UTF-16 and as GBK (two bytes a character each).
+  int64_t longest_block = 0;
+  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+    longest_block = std::max<int64_t>(longest_block, block.length());
   const int64_t room = 2 * int64_t(document()->characterCount());
-  const int64_t needed = 3 * room;
+  const int64_t needed = room + 4 * longest_block;
   EnsureMemoryFor(needed);
   try {
     std::string gbk;
