@@ -42,14 +42,6 @@ int64_t FillBytesNeeded(std::string_view gbk, const TextShape& shape, bool group
   return int64_t(6 * gbk.size() + 1024 * blocks + 64 * shape.longest_line);
 }
 
-// Running out of memory inside Qt crashes it, so a fill first takes a block
-// of its peak size and gives it back at once: what fits that block fits the fill.
-void EnsureMemoryFor(int64_t bytes) {
-  void* trial = rt::RuntimeAllocRaw(bytes);
-  if (trial == nullptr) rt::RaiseOutOfMemory(bytes);
-  rt::RuntimeFree(trial);
-}
-
 // Appends GBK bytes with each LF as CR LF. LF is never part of a GBK
 // character, and a block's text holds none of its own (Qt makes a new block
 // of it), so every LF here stands for a line separator.
@@ -95,7 +87,7 @@ void MultiLineView::ShowText(std::string_view gbk) {
   const TextShape shape = MeasureText(gbk);
   const bool grouped = shape.line_breaks >= kGroupedLineBreaks;
   const int64_t needed = FillBytesNeeded(gbk, shape, grouped);
-  EnsureMemoryFor(needed);
+  rt::EnsureMemoryFor(needed);  // running out inside Qt would crash it
   try {
     clear();
     setWordWrapMode(WrapModeFor(shape.longest_line));
@@ -126,7 +118,7 @@ std::string MultiLineView::Text() const {
     longest_block = std::max<int64_t>(longest_block, block.length());
   const int64_t room = 2 * int64_t(document()->characterCount());
   const int64_t needed = room + 4 * longest_block;
-  EnsureMemoryFor(needed);
+  rt::EnsureMemoryFor(needed);
   try {
     std::string gbk;
     gbk.reserve(size_t(room));

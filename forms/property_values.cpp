@@ -26,6 +26,14 @@ Conversion ConversionFor(uint16_t code) {
   }
 }
 
+// The program's bytes as a value of their own. A text can be as big as
+// memory allows, so the room is tried first and running out is the
+// runtime's error, not an exception through the forms layer.
+std::string CopyOfBytes(const char* bytes, size_t size) {
+  rt::EnsureMemoryFor(int64_t(size) + 1);
+  return std::string(bytes, size);
+}
+
 constexpr int32_t kBoldWeight = 700;
 constexpr size_t kLongestFace = 31;
 
@@ -114,7 +122,7 @@ PropertyValue FromPropertyWord(uint16_t type_code, uint64_t word, int32_t member
     case Conversion::kPick: value.number = low < 0 ? 0 : low; break;
     case Conversion::kBytes:
       if (const void* set = AsPointer(word); set != nullptr && rt::ByteSetLength(set) > 0)
-        value.bytes.assign(reinterpret_cast<const char*>(rt::ByteSetBytes(set)), size_t(rt::ByteSetLength(set)));
+        value.bytes = CopyOfBytes(reinterpret_cast<const char*>(rt::ByteSetBytes(set)), size_t(rt::ByteSetLength(set)));
       break;
     case Conversion::kFont: {
       FontDescription font = DescriptionOf(current());
@@ -123,7 +131,10 @@ PropertyValue FromPropertyWord(uint16_t type_code, uint64_t word, int32_t member
       value.font = font;
       break;
     }
-    case Conversion::kText: value.bytes = std::string(rt::TextView(static_cast<const char*>(AsPointer(word))));
+    case Conversion::kText: {
+      const std::string_view text = rt::TextView(static_cast<const char*>(AsPointer(word)));
+      value.bytes = CopyOfBytes(text.data(), text.size());
+    }
   }
   return value;
 }

@@ -58,6 +58,12 @@ void* RuntimeAlloc(int64_t n) {
   return p;
 }
 
+void EnsureMemoryFor(int64_t n) {
+  void* trial = RuntimeAllocRaw(n);  // taken and given back at once: only the room counts
+  if (trial == nullptr) RaiseOutOfMemory(n);
+  std::free(trial);
+}
+
 void RuntimeFree(void* p) {
   if (p == nullptr || IsConstant(p)) return;
   const GroupRange group = GroupContaining(p);

@@ -17,9 +17,14 @@ void* RuntimeAllocRaw(int64_t n);
 void RuntimeFree(void* p);
 // Resizes p (null: allocates). A constant p, or an address inside a block
 // group, is copied into a new block of n bytes, at most up to the end of the
-// constant block or the group; the group's first address also frees the
-// group. Failure raises the out-of-memory error.
+// constant block or the group; for the group's first address the new block
+// owns the group from then on and frees it when freed. Failure raises the
+// out-of-memory error.
 void* RuntimeRealloc(void* p, int64_t n);
+// Raises the out-of-memory error unless n bytes can be had now: a trial for
+// work whose allocations are not the runtime's (the C++ library, Qt), which
+// cannot be carried through running out halfway.
+void EnsureMemoryFor(int64_t n);
 
 // The constant block: [start, start + size). Set at start-up, cleared at the end.
 void SetConstantBlock(const void* start, size_t size);
