@@ -3,28 +3,27 @@
 #include "regex/match_store.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <new>
 
-#include <sys/mman.h>
+#include "runtime/memory.h"
 
 namespace regex_service {
 namespace {
 
-constexpr size_t kFirstChunkBytes = size_t(1) << 12;
-// The largest chunks are one transparent huge page each: aligned and advised
-// so, they fault in at once, far cheaper than 512 small pages.
-constexpr size_t kHugePageBytes = size_t(2) << 20;
+using rt::kHugePageBytes;
 
+constexpr size_t kFirstChunkBytes = size_t(1) << 12;
+
+// The largest chunks are one transparent huge page each.
 void* AllocateChunk(size_t bytes) {
   if (bytes < kHugePageBytes) return ::operator new(bytes, std::nothrow);
-  void* memory = ::operator new(bytes, std::align_val_t(kHugePageBytes), std::nothrow);
-  if (memory != nullptr) madvise(memory, bytes, MADV_HUGEPAGE);  // advice only
-  return memory;
+  return rt::AllocateInHugePages(bytes);
 }
 
 void FreeChunk(void* memory, size_t bytes) {
   if (bytes < kHugePageBytes) ::operator delete(memory);
-  else ::operator delete(memory, std::align_val_t(kHugePageBytes));
+  else std::free(memory);
 }
 
 SubMatchRecord RecordOf(const boost::csub_match& sub, const char* text_begin) {

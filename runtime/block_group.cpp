@@ -7,24 +7,18 @@
 #include <map>
 #include <new>
 
-#include <sys/mman.h>
-
 #include "runtime/memory.h"
 
 namespace rt {
 namespace {
 
-// Groups this big hold the results of big searches. Aligned to and advised
-// as transparent huge pages, they fault in 2 MB at a time instead of 4 KB,
-// which makes their first touch several times cheaper.
-constexpr size_t kHugePageBytes = size_t(2) << 20;
+// Groups this big hold the results of big searches, written at once.
 constexpr int64_t kHugeGroupBytes = 2 * int64_t(kHugePageBytes);
 
 void* AllocateGroupBlock(int64_t n) {
   if (n < kHugeGroupBytes) return RuntimeAlloc(n);
-  void* block = nullptr;
-  if (posix_memalign(&block, kHugePageBytes, size_t(n)) != 0) RaiseOutOfMemory(n);
-  madvise(block, size_t(n), MADV_HUGEPAGE);  // advice only: ignored where huge pages are off
+  void* block = AllocateInHugePages(size_t(n));
+  if (block == nullptr) RaiseOutOfMemory(n);
   return block;
 }
 

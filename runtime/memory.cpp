@@ -7,6 +7,8 @@
 #include <cstring>
 #include <string>
 
+#include <sys/mman.h>
+
 #include "runtime/block_group.h"
 #include "runtime/errors.h"
 #include "runtime/runtime_texts.h"
@@ -56,6 +58,13 @@ void* RuntimeAlloc(int64_t n) {
   void* p = RuntimeAllocRaw(n);
   if (p == nullptr) RaiseOutOfMemory(n);
   return p;
+}
+
+void* AllocateInHugePages(size_t n) {
+  void* block = nullptr;
+  if (posix_memalign(&block, kHugePageBytes, n) != 0) return nullptr;
+  madvise(block, n, MADV_HUGEPAGE);  // advice only: ignored where huge pages are off
+  return block;
 }
 
 void EnsureMemoryFor(int64_t n) {
