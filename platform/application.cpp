@@ -46,18 +46,23 @@ std::vector<std::pair<QtMsgType, QString>> g_held_messages;
   ExitProcess(1);
 }
 
-std::string DisplayProblem() {
+// The X display named in the environment; empty when none is.
+std::string DisplayName() {
   const char* display = std::getenv("DISPLAY");
-  if (display == nullptr || *display == '\0') return "no display found (DISPLAY is not set)";
-  return std::string("the display ") + display + " cannot be opened";
+  return display != nullptr ? display : "";
+}
+
+std::string DisplayProblem() {
+  const std::string display = DisplayName();
+  if (display.empty()) return "no display found (DISPLAY is not set)";
+  return "the display " + display + " cannot be opened";
 }
 
 // True when what Qt said so far shows that no display could be reached, as
 // opposed to a platform plugin that could not be loaded; the caller holds
 // g_held_lock.
 bool DisplayUnreachable() {
-  const char* display = std::getenv("DISPLAY");
-  if (display == nullptr || *display == '\0') return true;
+  if (DisplayName().empty()) return true;
   for (const auto& held : g_held_messages)
     if (held.second.contains(QLatin1String("connect to display"))) return true;
   return false;
