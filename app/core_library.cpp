@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "app/core_type_names.h"
-#include "forms/combo_item_text.h"
+#include "forms/kinds/combo_item_text.h"
 #include "runtime/show_message.h"
 #include "runtime/text_commands.h"
 #include "runtime/to_text.h"

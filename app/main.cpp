@@ -2,7 +2,7 @@
 // hand the program header and start routine to the program's life.
 #include "app/controller.h"
 #include "app/program_header.h"
-#include "forms/forms_host.h"
+#include "forms/registry/forms_host.h"
 #include "runtime/lifecycle.h"
 
 int main(int argc, char** argv) {

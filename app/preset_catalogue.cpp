@@ -5,7 +5,7 @@
 #include "app/control_ids.h"
 #include "app/text_builder.h"
 #include "app/text_calls.h"
-#include "forms/list_commands.h"
+#include "forms/kinds/report_list_commands.h"
 #include "resources/constants.h"
 #include "runtime/values.h"
 

@@ -5,7 +5,7 @@
 
 #include "app/code_snippets.h"
 #include "app/controller.h"
-#include "app/match_test.h"
+#include "app/match_tool.h"
 #include "app/pattern_builder.h"
 #include "app/preset_catalogue.h"
 

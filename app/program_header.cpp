@@ -3,7 +3,7 @@
 
 #include "app/core_library.h"
 #include "app/procedure_table.h"
-#include "forms/report_list_library.h"
+#include "forms/kinds/report_list_library.h"
 #include "regex/regex_library.h"
 #include "resources/constants.h"
 #include "resources/program_data.h"

@@ -1,7 +1,7 @@
 // Each wrapper builds the records of one core command call.
 #include "app/text_calls.h"
 
-#include "forms/combo_item_text.h"
+#include "forms/kinds/combo_item_text.h"
 #include "runtime/show_message.h"
 #include "runtime/text_commands.h"
 #include "runtime/to_text.h"

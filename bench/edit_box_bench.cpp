@@ -18,7 +18,7 @@
 #include <string>
 
 #include "app/control_ids.h"
-#include "app/match_test.h"
+#include "app/match_tool.h"
 #include "bench/ratio_reporter.h"
 #include "platform/gbk.h"
 #include "runtime/entry_table.h"

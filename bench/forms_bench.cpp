@@ -12,11 +12,11 @@
 #include <QTreeView>
 
 #include "bench/ratio_reporter.h"
-#include "forms/forms_host.h"
-#include "forms/kind_settings.h"
-#include "forms/report_list.h"
-#include "forms/template_format.h"
-#include "forms/window_registry.h"
+#include "forms/registry/forms_host.h"
+#include "forms/template/kind_settings.h"
+#include "forms/kinds/report_list.h"
+#include "forms/template/template_format.h"
+#include "forms/registry/window_registry.h"
 #include "runtime/type_tag.h"
 #include "runtime/window_host.h"
 

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "app/control_ids.h"
-#include "app/match_test.h"
+#include "app/match_tool.h"
 #include "app/text_calls.h"
 #include "bench/ratio_reporter.h"
 #include "resources/constants.h"

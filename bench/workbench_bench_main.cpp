@@ -8,7 +8,7 @@
 #include "app/controller.h"
 #include "app/program_header.h"
 #include "bench/ratio_reporter.h"
-#include "forms/forms_host.h"
+#include "forms/registry/forms_host.h"
 #include "runtime/lifecycle.h"
 #include "runtime/window_host.h"
 

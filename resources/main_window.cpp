@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "forms/kind_settings.h"
+#include "forms/template/kind_settings.h"
 #include "runtime/type_tag.h"
 
 namespace resources {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "forms/template_model.h"
+#include "forms/template/template_model.h"
 
 namespace resources {
 

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <vector>
 
-#include "forms/template_format.h"
+#include "forms/template/template_format.h"
 #include "resources/main_window.h"
 
 int main(int argc, char** argv) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/preset_catalogue.h"
-#include "forms/list_commands.h"
+#include "forms/kinds/report_list_commands.h"
 #include "tests/app/workbench_driver.h"
 
 namespace app_test {

@@ -17,7 +17,7 @@
 #include "app/control_ids.h"
 #include "app/controller.h"
 #include "app/program_header.h"
-#include "forms/forms_host.h"
+#include "forms/registry/forms_host.h"
 #include "runtime/entry_table.h"
 #include "runtime/lifecycle.h"
 #include "runtime/window_host.h"

@@ -2,7 +2,7 @@
 // exactly 0 or 1, and creation from the stored settings.
 #include <QCheckBox>
 
-#include "forms/check_box.h"
+#include "forms/kinds/check_box.h"
 #include "platform/gbk.h"
 #include "tests/forms/kind_harness.h"
 #include "tests/test_support.h"

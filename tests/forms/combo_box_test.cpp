@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QPointer>
 
-#include "forms/combo_box.h"
-#include "forms/combo_item_text.h"
+#include "forms/kinds/combo_box.h"
+#include "forms/kinds/combo_item_text.h"
 #include "runtime/call.h"
 #include "runtime/values.h"
 #include "tests/forms/kind_harness.h"

@@ -11,7 +11,7 @@
 #include <QTextBlock>
 #include <fstream>
 
-#include "forms/edit_box.h"
+#include "forms/kinds/edit_box.h"
 #include "platform/gbk.h"
 #include "tests/forms/kind_harness.h"
 #include "tests/test_support.h"

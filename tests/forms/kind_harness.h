@@ -8,7 +8,7 @@
 
 #include <QTest>
 
-#include "forms/window_registry.h"
+#include "forms/registry/window_registry.h"
 #include "runtime/memory.h"
 #include "runtime/notify.h"
 #include "tests/forms/window_fixture.h"

@@ -2,7 +2,7 @@
 // properties through the type-code conversions, and the missing-window errors.
 #include <QPushButton>
 
-#include "forms/property_values.h"
+#include "forms/registry/property_values.h"
 #include "runtime/memory.h"
 #include "runtime/values.h"
 #include "tests/forms/window_fixture.h"

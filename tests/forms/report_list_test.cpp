@@ -3,7 +3,7 @@
 #include <QHeaderView>
 #include <QTreeView>
 
-#include "forms/report_list.h"
+#include "forms/kinds/report_list.h"
 #include "tests/forms/kind_harness.h"
 #include "tests/test_support.h"
 

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "forms/control.h"
-#include "forms/event_dispatch.h"
-#include "forms/forms_host.h"
-#include "forms/kind_settings.h"
-#include "forms/template_format.h"
-#include "forms/window_registry.h"
-#include "forms/window_unload.h"
+#include "forms/registry/control.h"
+#include "forms/registry/event_dispatch.h"
+#include "forms/registry/forms_host.h"
+#include "forms/template/kind_settings.h"
+#include "forms/template/template_format.h"
+#include "forms/registry/window_registry.h"
+#include "forms/registry/window_unload.h"
 #include "runtime/event_suppression.h"
 #include "runtime/type_tag.h"
 #include "runtime/window_host.h"

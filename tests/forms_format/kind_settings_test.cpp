@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "forms/byte_writer.h"
-#include "forms/kind_settings.h"
+#include "forms/template/byte_writer.h"
+#include "forms/template/kind_settings.h"
 #include "tests/forms_format/sample_templates.h"
 
 // One kind's sample, reader and highest version, for the typed tests. Each

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "forms/kind_settings.h"
-#include "forms/template_format.h"
-#include "forms/template_model.h"
+#include "forms/template/kind_settings.h"
+#include "forms/template/template_format.h"
+#include "forms/template/template_model.h"
 #include "runtime/type_tag.h"
 
 namespace samples {

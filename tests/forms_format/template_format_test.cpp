@@ -5,8 +5,8 @@
 
 #include <cstring>
 
-#include "forms/byte_reader.h"
-#include "forms/template_format.h"
+#include "forms/template/byte_reader.h"
+#include "forms/template/template_format.h"
 #include "tests/forms_format/sample_templates.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "forms/kind_settings.h"
-#include "forms/template_format.h"
+#include "forms/template/kind_settings.h"
+#include "forms/template/template_format.h"
 
 namespace {
 

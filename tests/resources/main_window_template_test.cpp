@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "forms/kind_settings.h"
-#include "forms/template_format.h"
+#include "forms/template/kind_settings.h"
+#include "forms/template/template_format.h"
 #include "resources/constants.h"
 #include "resources/program_data.h"
 #include "tests/test_support.h"

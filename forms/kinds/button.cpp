@@ -1,0 +1,75 @@
+// The button kind: a push button raising event 0 on click; type 1 marks the
+// window's default button, which only the window's Enter rules act on.
+#include "forms/kinds/button.h"
+
+#include <QPushButton>
+
+#include "forms/kinds/appearance.h"
+#include "forms/registry/property_entry.h"
+#include "forms/kinds/settings_control.h"
+#include "platform/gbk.h"
+#include "runtime/type_tag.h"
+
+namespace forms {
+namespace {
+
+const char* TextAlignStyle(uint32_t h_align) {
+  switch (h_align) {
+    case 0: return "text-align: left;";
+    case 2: return "text-align: right;";
+    default: return "";
+  }
+}
+
+}  // namespace
+
+class ButtonControl : public SettingsControl<ButtonSettings, QPushButton> {
+ public:
+  ButtonControl(const CreateParams& params, ButtonSettings settings)
+      : SettingsControl(params, std::move(settings)) {
+    widget_ = new QPushButton(params.parent);
+    PlaceControlWidget(widget_, *params.unit);
+    // Enter is the window's business, never Qt's default-button habit.
+    widget_->setAutoDefault(false);
+    widget_->setDefault(false);
+    ApplySettings();
+    QObject::connect(widget_, &QPushButton::clicked, [this] { Press(); });
+  }
+
+  bool IsDefault() const { return settings_.type == 1; }
+  void Press() { RaiseEvent(0); }
+
+ protected:
+  void ApplySettings() override {
+    widget_->setText(platform::GbkToQString(settings_.caption));
+    widget_->setFont(ToQFont(settings_.font));
+    widget_->setStyleSheet(TextAlignStyle(settings_.h_align));
+  }
+};
+
+bool IsDefaultButton(const Control* control) {
+  const auto* button = dynamic_cast<const ButtonControl*>(control);
+  return button != nullptr && button->IsDefault();
+}
+
+bool PressButton(Control* control) {
+  auto* button = dynamic_cast<ButtonControl*>(control);
+  if (button == nullptr) return false;
+  button->Press();
+  return true;
+}
+
+namespace {
+
+using namespace type_code;
+using S = ButtonSettings;
+constexpr PropertyEntry kProperties[] = {
+    Stored<&S::picture>(kPicture), Stored<&S::type>(kPick),    Stored<&S::caption>(kText),
+    Stored<&S::h_align>(kPick),    Stored<&S::v_align>(kPick), Stored<&S::font>(kFont),
+};
+
+}  // namespace
+
+const KindInfo kButtonKind{rt::tag::kButton, kProperties, &Create<ButtonControl, ReadButtonSettings>};
+
+}  // namespace forms

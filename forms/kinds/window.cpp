@@ -1,0 +1,161 @@
+// The window kind: a fixed-size top-level widget. Closing it (close box,
+// system menu, Esc) destroys the window's controls through the unload path.
+#include "forms/kinds/window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QWidget>
+
+#include "forms/kinds/appearance.h"
+#include "forms/registry/event_dispatch.h"
+#include "forms/registry/property_entry.h"
+#include "forms/kinds/settings_control.h"
+#include "forms/kinds/window_keys.h"
+#include "forms/registry/window_unload.h"
+#include "platform/gbk.h"
+#include "runtime/type_tag.h"
+
+namespace forms {
+namespace {
+
+class WindowWidget : public QWidget {
+ public:
+  explicit WindowWidget(uint32_t window_id) : window_id_(window_id) {}
+  bool closing() const { return closing_; }
+
+ protected:
+  // A handler may close the window from inside a control's own signal; the
+  // controls then go once the handler has returned, not under its feet.
+  void closeEvent(QCloseEvent* event) override {
+    event->accept();
+    closing_ = true;
+    if (!HandlerRunning()) return UnloadWindow(window_id_);
+    const uint32_t id = window_id_;
+    QMetaObject::invokeMethod(QCoreApplication::instance(), [id] { UnloadWindow(id); }, Qt::QueuedConnection);
+  }
+
+ private:
+  uint32_t window_id_;
+  bool closing_ = false;
+};
+
+Qt::WindowFlags FlagsFor(const WindowSettings& s) {
+  if (s.border == 0) return Qt::Window | Qt::FramelessWindowHint;
+  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (s.border == 3 || s.border == 4) flags |= Qt::Tool;
+  if (s.control_button != 0) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (s.min_button != 0) flags |= Qt::WindowMinimizeButtonHint;
+  if (s.max_button != 0) flags |= Qt::WindowMaximizeButtonHint;
+  if (s.always_on_top != 0) flags |= Qt::WindowStaysOnTopHint;
+  return flags;
+}
+
+class WindowControl : public SettingsControl<WindowSettings, WindowWidget> {
+ public:
+  WindowControl(const CreateParams& params, WindowSettings settings)
+      : SettingsControl(params, std::move(settings)) {
+    widget_ = new WindowWidget(params.window_id);
+    const UnitRecord& unit = *params.unit;
+    widget_->setFixedSize(std::max(unit.width, 0), std::max(unit.height, 0));
+    widget_->move(StoredPosition(unit));
+    widget_->setEnabled((unit.flags & UnitRecord::kDisabled) == 0);
+    widget_->setFont(ToQFont(std::nullopt));
+    // Frame and caption-bar buttons are fixed at creation: changing Qt's
+    // window flags later would hide the window.
+    widget_->setWindowFlags(FlagsFor(settings_));
+    ApplySettings();
+    InstallWindowKeyRules();
+  }
+  ~WindowControl() override {
+    // Inside its own close event the widget cannot be deleted at once.
+    if (widget_ && widget_->closing()) {
+      widget_->deleteLater();
+      widget_ = nullptr;
+    }
+  }
+
+  // Reads give 2 while minimised, 3 while maximised, else 0; writes are stored.
+  uint32_t PositionState() const {
+    if (!widget_) return settings_.position;
+    return widget_->isMinimized() ? 2 : widget_->isMaximized() ? 3 : 0;
+  }
+  void StorePosition(uint32_t position) { settings_.position = position; }
+
+  void Show() {
+    if (settings_.position == 2) widget_->showMinimized();
+    else widget_->show();
+    widget_->raise();
+    widget_->activateWindow();
+  }
+
+ protected:
+  void ApplySettings() override {
+    widget_->setWindowTitle(platform::GbkToQString(settings_.caption));
+    SetBackground(widget_, settings_.background);
+    QPixmap icon;
+    if (!settings_.icon.empty() && icon.loadFromData(settings_.icon.data(), uint(settings_.icon.size())))
+      widget_->setWindowIcon(icon);
+  }
+
+ private:
+  // Position 1 centres the window in the available area (panels left out) of
+  // the screen it opens on, wherever that screen lies; otherwise the stored
+  // left and top.
+  QPoint StoredPosition(const UnitRecord& unit) const {
+    const QScreen* screen = widget_->screen();
+    if (settings_.position != 1 || screen == nullptr) return {unit.left, unit.top};
+    const QRect area = screen->availableGeometry();
+    return {area.x() + (area.width() - unit.width) / 2, area.y() + (area.height() - unit.height) / 2};
+  }
+};
+
+using namespace type_code;
+using S = WindowSettings;
+constexpr PropertyEntry kProperties[] = {
+    Stored<&S::caption>(kText),
+    Stored<&S::border>(kPick),
+    Stored<&S::background>(kBackgroundColour),
+    Stored<&S::background_picture>(kPicture),
+    Stored<&S::picture_mode>(kPick),
+    Stored<&S::background_sound>(kSound),
+    Stored<&S::sound_play_count>(kPick),
+    Stored<&S::control_button>(kBoolean),
+    Stored<&S::max_button>(kBoolean),
+    Stored<&S::min_button>(kBoolean),
+    Live<&WindowControl::PositionState, &WindowControl::StorePosition>(kPick),
+    Stored<&S::movable>(kBoolean),
+    Stored<&S::icon>(kIcon),
+    Stored<&S::enter_moves_focus>(kBoolean),
+    Stored<&S::esc_closes>(kBoolean),
+    Stored<&S::f1_help>(kBoolean),
+    Stored<&S::help_file>(kHelpFile),
+    Stored<&S::help_context>(kInteger2),
+    Stored<&S::show_in_taskbar>(kBoolean),
+    Stored<&S::drag_anywhere>(kBoolean),
+    Stored<&S::shape>(kPick),
+    Stored<&S::always_on_top>(kBoolean),
+    Stored<&S::keep_caption_active>(kBoolean),
+    Stored<&S::class_name>(kText),
+};
+
+}  // namespace
+
+const KindInfo kWindowKind{rt::tag::kWindow, kProperties, &Create<WindowControl, ReadWindowSettings>};
+
+void ShowWindowAsStored(Control* window) {
+  if (auto* control = dynamic_cast<WindowControl*>(window); control && control->widget()) control->Show();
+}
+
+bool EnterMovesFocus(const Control* window) {
+  const auto* control = dynamic_cast<const WindowControl*>(window);
+  return control != nullptr && control->settings().enter_moves_focus != 0;
+}
+
+bool EscClosesWindow(const Control* window) {
+  const auto* control = dynamic_cast<const WindowControl*>(window);
+  return control != nullptr && control->settings().esc_closes != 0;
+}
+
+}  // namespace forms
