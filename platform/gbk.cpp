@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/gbk_bytes.h"
+
 namespace platform {
 namespace {
 
@@ -17,10 +19,6 @@ constexpr char16_t kEuro = 0x20AC;
 constexpr char16_t kReplacement = 0xFFFD;
 constexpr int kLeadCount = 0xFE - 0x81 + 1;
 constexpr int kTrailCount = 0xFE - 0x40 + 1;
-
-bool IsLead(uint8_t b) { return b >= 0x81 && b <= 0xFE; }
-bool IsTrail(uint8_t b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
-bool IsFourByteDigit(uint8_t b) { return b >= 0x30 && b <= 0x39; }
 
 // One iconv conversion direction, opened once and reused for many short
 // sequences (opening a descriptor costs far more than converting two bytes).
@@ -76,7 +74,7 @@ struct Tables {
     if (!converter_opened) return;
     for (int lead = 0x81; lead <= 0xFE; ++lead) {
       for (int trail = 0x40; trail <= 0xFE; ++trail) {
-        if (!IsTrail(uint8_t(trail))) continue;
+        if (!IsGbkTrailByte(uint8_t(trail))) continue;
         const char pair[2] = {char(lead), char(trail)};
         const std::u16string u = DecodeSequence(to_utf16, pair, 2);
         if (u.size() == 2) decode_pairs[uint16_t(lead << 8 | trail)] = u;
@@ -104,9 +102,9 @@ void Decode(std::string_view gbk, Sink&& put) {
     const uint8_t b = p[i];
     if (b < 0x80) { put(char16_t(b)); ++i; continue; }
     if (b == 0x80) { put(kEuro); ++i; continue; }
-    if (IsLead(b) && i + 1 < n) {
+    if (IsGbkLeadByte(b) && i + 1 < n) {
       const uint8_t c = p[i + 1];
-      if (IsTrail(c)) {
+      if (IsGbkTrailByte(c)) {
         const char16_t u = t.decode[(b - 0x81) * kTrailCount + (c - 0x40)];
         if (u != 0) { put(u); i += 2; continue; }
         const auto pair = t.decode_pairs.find(uint16_t(b << 8 | c));

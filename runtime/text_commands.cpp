@@ -43,7 +43,7 @@ Region BackwardRegion(std::string_view text, int64_t s) {
 const char* LastOnBoundary(Region region, std::string_view sought, bool fold) {
   const char* last = nullptr;
   for (const char* p = region.begin;
-       (p = FindOnBoundary(p, region.end, sought, fold)) != nullptr; p += CharStep(p))
+       (p = FindOnBoundary(p, region.end, sought, fold)) != nullptr; p += CharLength(p))
     last = p;
   return last;
 }

@@ -1,6 +1,6 @@
 // The core library's text commands: length, left and right parts, forward and
 // backward search, replacement and splitting of GBK texts. Positions count
-// bytes from 1; searches step over double-byte characters as one unit.
+// bytes from 1; searches step over whole characters of one, two or four bytes.
 #pragma once
 
 #include "runtime/call.h"

@@ -118,6 +118,18 @@ TEST_F(MatchButtonTest, EmptyPatternPromptsAndLeavesTheReportAlone) {
   EXPECT_EQ(BoxText(control::kMatchReport), before);
 }
 
+// Each match a lone byte of a character of two or four bytes: the markers
+// between them still become line breaks, one byte a line.
+TEST_F(MatchButtonTest, MatchesOfSingleBytesOfCharactersStandOnLinesOfTheirOwn) {
+  for (const char* source : {"中文", "😀"}) {
+    const std::string bytes = Gbk(source);
+    std::string expected = CountLine(int(bytes.size()));
+    for (size_t i = 0; i < bytes.size(); ++i) expected += (i > 0 ? "\r\n" : "") + bytes.substr(i, 1);
+    Match(source, ".");
+    EXPECT_EQ(BoxText(control::kMatchReport), expected) << source;
+  }
+}
+
 void WriteBox(uint32_t control_id, const std::string& gbk) {
   rt::Runtime().write_property(app::kMainWindow, control_id, 8, -1, uint64_t(uintptr_t(gbk.c_str())));
 }

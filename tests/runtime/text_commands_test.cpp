@@ -94,7 +94,7 @@ TEST(FindText, FindsTheFirstMatchOnACharacterBoundary) {
       {"\xB0\xB0\xB0" "a", "\xB0" "a", {}, kExact, 3},
       {"\xB0\xB0\xB0" "a", "a", {}, kExact, -1},
       {"\xB0" "aa", "a", 2, kExact, 2},                  // a start inside a character scans from there
-      {"ab\xB0", "\xB0", {}, kExact, 3},                 // a lone lead byte is compared, then ends the scan
+      {"ab\xB0", "\xB0", {}, kExact, 3},                 // a lone lead byte at the end is compared
       {Gbk("中文中文"), Gbk("文"), {}, kExact, 3},
       {Gbk("中文中文"), Gbk("文"), 5, kExact, 7},
       {Gbk("中文中文"), Gbk("文"), 4, kExact, -1},       // starting on a second byte misaligns the scan
@@ -227,6 +227,53 @@ TEST(SplitText, SplitsLongTextsIntoManyParts) {
     text += parts.back() + ",";
   }
   EXPECT_EQ(TakeTextArray(Call(rt::SplitText, {rt::TextArg(text.c_str()), rt::kOmitted, rt::kOmitted})), parts);
+}
+
+// A lead byte forms a character only with a byte that can follow it: a
+// trail byte, or digit-lead-digit of a four-byte GB18030 sequence. Every
+// other lead byte is a character of its own, and the four commands agree.
+struct SteppingCase {
+  const char* name;
+  std::string text, sought;
+  int32_t first, last;
+  std::string replaced;  // every match replaced by "|"
+  std::vector<std::string> parts;
+};
+
+TEST(TextCommands, StepOverLoneLeadBytesAndFourByteSequencesAlike) {
+  const std::string marker = Gbk("#换行符");
+  const SteppingCase cases[] = {
+      {"lead_before_marker", "\xD6" + marker + "\xD0", marker, 2, 2, "\xD6|\xD0", {"\xD6", "\xD0"}},
+      {"lead_before_ascii", "\xD6#a#", "#", 2, 4, "\xD6|a|", {"\xD6", "a"}},
+      {"lead_before_del", "\x81\x7F\x81", "\x7F", 2, 2, "\x81|\x81", {"\x81", "\x81"}},
+      {"lead_before_terminator", "ab\xD6", "\xD6", 3, 3, "ab|", {"ab"}},
+      {"euro_sign_alone", "\x80" + kZhong, kZhong, 2, 2, "\x80|", {"\x80"}},
+      {"ff_alone", "\xFF#", "#", 2, 2, "\xFF|", {"\xFF"}},
+      {"inside_four_bytes", "\x82\x30\x81\x30", "\x81\x30", -1, -1, "\x82\x30\x81\x30", {"\x82\x30\x81\x30"}},
+      {"after_four_bytes", "\x81\x30\x81\x30#", "#", 5, 5, "\x81\x30\x81\x30|", {"\x81\x30\x81\x30"}},
+      {"lead_digit_ascii", "\x81\x30#", "0", 2, 2, "\x81|#", {"\x81", "#"}},
+      {"lead_digit_lead_ascii", "\x81\x30\x81#", "#", 4, 4, "\x81\x30\x81|", {"\x81\x30\x81"}},
+      {"lead_digit_lead_terminator", "\x81\x30\x81", "\x81", 1, 3, "|0|", {"", "0"}},
+  };
+  for (const SteppingCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const rt::ArgRecord text = rt::TextArg(c.text.c_str()), sought = rt::TextArg(c.sought.c_str());
+    for (const rt::ArgRecord ignore_case : {rt::kOmitted, rt::BoolArg(true)}) {
+      EXPECT_EQ(int32_t(Call(rt::FindText, {text, sought, rt::kOmitted, ignore_case}).low()), c.first);
+      EXPECT_EQ(int32_t(Call(rt::FindTextReverse, {text, sought, rt::kOmitted, ignore_case}).low()), c.last);
+      const rt::ArgRecord case_sensitive = rt::BoolArg(ignore_case.tag == 0);
+      EXPECT_EQ(TakeText(Call(rt::ReplaceSubtext, {text, sought, rt::TextArg("|"), rt::kOmitted, rt::kOmitted,
+                                                   case_sensitive})),
+                c.replaced);
+    }
+    EXPECT_EQ(TakeTextArray(Call(rt::SplitText, {text, sought, rt::kOmitted})), c.parts);
+  }
+  // A backward region reads its last character on into the text: here a lone
+  // lead byte, then the "#" the region ends with.
+  EXPECT_EQ(int32_t(Call(rt::FindTextReverse, {rt::TextArg("\xD6#x"), rt::TextArg("#"), rt::IntArg(3),
+                                               rt::kOmitted}).low()), 2);
+  EXPECT_EQ(int32_t(Call(rt::FindTextReverse, {rt::TextArg("\x82\x30\x81\x30"), rt::TextArg("\x30"),
+                                               rt::IntArg(3), rt::kOmitted}).low()), -1);
 }
 
 TEST(TextCommands, ReadShortArgumentListsAsOmitted) {
