@@ -14,13 +14,6 @@
 namespace app {
 namespace {
 
-// This program has no initialisation or exit work of its own; the routines
-// exist so that start-up keeps its order of steps.
-void FirstInitialisation() {}
-void NothingToInitialise() {}
-void SecondInitialisation() { NothingToInitialise(); }
-void ExitRoutine() {}
-
 bool HoldsIgnoreCase(const char* pattern) {
   return FindText(pattern, constants::kIgnoreCasePrefix) != -1;
 }
@@ -33,14 +26,13 @@ int Start() {
   return 0;
 }
 
+// The program has no initialisation or exit work of its own: the runtime is
+// made ready, then the main window is loaded, which fills the preset list
+// before the window is first shown.
 void StartUp() {
-  const rt::RuntimeEntryTable& runtime = rt::Runtime();
-  runtime.service_call(rt::service::kInitialise, 0, 0);
+  rt::Runtime().service_call(rt::service::kInitialise, 0, 0);
   std::fesetenv(FE_DFL_ENV);
-  FirstInitialisation();
-  runtime.service_call(rt::service::kRegisterExitRoutine, reinterpret_cast<intptr_t>(&ExitRoutine), 0);
-  SecondInitialisation();
-  runtime.load_window(kMainWindow);
+  rt::Runtime().load_window(kMainWindow);
 }
 
 void IgnoreCaseToggled() {

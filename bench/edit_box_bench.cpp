@@ -51,7 +51,7 @@ const std::string& Lines(int64_t count, int64_t chinese) {
   static std::map<std::pair<int64_t, int64_t>, std::string> cache;
   std::string& text = cache[{count, chinese}];
   if (!text.empty()) return text;
-  const std::string line = chinese ? platform::Utf8ToGbk("共找到匹配文本中文") : "7";
+  const std::string line = chinese ? platform::Utf16ToGbk(u"共找到匹配文本中文") : "7";
   for (int64_t i = 0; i < count; ++i) text += (i ? "\r\n" : "") + line;
   return text;
 }

@@ -87,7 +87,7 @@ using regex_service::Regex;
 
 // ---- The text: 10 MB of lines mixing Chinese, ASCII words, numbers and addresses.
 std::string MakeText() {
-  const std::string chinese = platform::Utf8ToGbk("联系人：张三，地址：北京市海淀区中关村大街");
+  const std::string chinese = platform::Utf16ToGbk(u"联系人：张三，地址：北京市海淀区中关村大街");
   std::string text;
   text.reserve(10 << 20);
   for (unsigned line = 0; text.size() < (10u << 20); ++line) {

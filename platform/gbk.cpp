@@ -164,10 +164,6 @@ std::string Utf16ToGbk(std::u16string_view text) {
 
 std::string GbkToUtf8(std::string_view gbk) { return GbkToQString(gbk).toStdString(); }
 
-std::string Utf8ToGbk(std::string_view utf8) {
-  return QStringToGbk(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
-}
-
 QString GbkToQString(std::string_view gbk) {
   // Every byte yields at most one UTF-16 unit, so the text fits in gbk.size().
   QString out(qsizetype(gbk.size()), Qt::Uninitialized);

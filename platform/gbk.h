@@ -20,7 +20,6 @@ std::u16string GbkToUtf16(std::string_view gbk);
 std::string Utf16ToGbk(std::u16string_view text);
 
 std::string GbkToUtf8(std::string_view gbk);
-std::string Utf8ToGbk(std::string_view utf8);
 
 QString GbkToQString(std::string_view gbk);
 std::string QStringToGbk(const QString& text);

@@ -11,6 +11,5 @@ void ResumeEvents() {
   if (g_depth > 0) --g_depth;
 }
 bool EventsSuppressed() { return g_depth > 0; }
-int EventSuppressionDepth() { return g_depth; }
 
 }  // namespace rt

@@ -7,6 +7,5 @@ namespace rt {
 void SuppressEvents();         // counter + 1
 void ResumeEvents();           // counter - 1, not below 0
 bool EventsSuppressed();
-int EventSuppressionDepth();
 
 }  // namespace rt

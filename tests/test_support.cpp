@@ -1,12 +1,15 @@
 #include "tests/test_support.h"
 
+#include <QString>
 #include <cstdio>
 
 #include "platform/gbk.h"
 
 namespace testing_support {
 
-std::string Gbk(std::string_view utf8) { return platform::Utf8ToGbk(utf8); }
+std::string Gbk(std::string_view utf8) {
+  return platform::QStringToGbk(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
+}
 
 MessageBoxRecorder::MessageBoxRecorder(int answer) {
   platform::SetMessageBoxAnswerer([this, answer](const platform::MessageBoxRequest& r) {

@@ -11,8 +11,13 @@
 namespace forms {
 namespace {
 
-EventSource g_current_source;
 int g_running_handlers = 0;
+
+// Counts a handler as running while it is on the stack, however it leaves.
+struct RunningHandler {
+  RunningHandler() { ++g_running_handlers; }
+  ~RunningHandler() { --g_running_handlers; }
+};
 
 [[noreturn]] void RaiseEventError(const char* message, const EventRecord& record) {
   rt::RaiseError(message, 0, int32_t(record.window_id), int32_t(record.control_id));
@@ -40,14 +45,10 @@ uint32_t HandlerOffset(const UnitRecord& unit, int32_t event) {
 }
 
 // A handler may raise events itself (a property write runs another handler
-// before it returns); the outer source is current again afterwards.
+// before it returns), so handlers nest.
 void RunHandler(rt::Procedure handler, EventRecord& record) {
-  const EventSource outer = g_current_source;
-  g_current_source = {record.window_id, record.control_id};
-  ++g_running_handlers;
+  const RunningHandler running;
   handler();  // the program's handlers take no arguments and return nothing
-  --g_running_handlers;
-  g_current_source = outer;
   record.result_present = 1;
   record.result = 0;
 }
@@ -69,7 +70,6 @@ void DispatchEvent(EventRecord& record) {
   if (handler != nullptr) RunHandler(handler, record);
 }
 
-EventSource CurrentEventSource() { return g_current_source; }
 bool HandlerRunning() { return g_running_handlers > 0; }
 
 std::optional<int32_t> Control::RaiseEvent(int32_t event, std::initializer_list<int32_t> args) {

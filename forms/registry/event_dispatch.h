@@ -21,15 +21,8 @@ struct EventRecord {
 // window or control that is not registered, or a unit of an unknown kind.
 void DispatchEvent(EventRecord& record);
 
-// The unit that raised the event whose handler is running; after a nested
-// handler returns, the one of the handler around it (both ids 0 when none).
-struct EventSource {
-  uint32_t window_id = 0;
-  uint32_t control_id = 0;
-};
-EventSource CurrentEventSource();
-
-// True while a handler runs (the widget that raised its event is still on the stack).
+// True while a handler runs (the widget that raised its event is still on
+// the stack). A handler that ends by an exception no longer counts.
 bool HandlerRunning();
 
 }  // namespace forms

@@ -1,7 +1,8 @@
 // The event path from a control to the bound handler: bindings, event-source
-// links, suppression, the current event source and the result fields.
+// links, suppression, nesting and the result fields.
 #include <QPushButton>
 #include <QTest>
+#include <stdexcept>
 
 #include "tests/forms/window_fixture.h"
 #include "tests/test_support.h"
@@ -23,20 +24,13 @@ class EventDispatchTest : public FormsTest {
   static void Click(uint32_t id) { QTest::mouseClick(WidgetOf(id), Qt::LeftButton); }
 };
 
-TEST_F(EventDispatchTest, ClickRunsTheFirstMatchingBindingWithItsSource) {
-  Click(kFirst);
-  ASSERT_EQ(Calls().size(), 1u);
-  EXPECT_EQ(Calls()[0].handler, 1);
-  EXPECT_EQ(Calls()[0].source.window_id, kWindowId);
-  EXPECT_EQ(Calls()[0].source.control_id, kFirst);
-  EXPECT_EQ(forms::CurrentEventSource().window_id, 0u);
-}
-
-TEST_F(EventDispatchTest, LinkedUnitUsesTheHandlersOfItsSourceButReportsItself) {
-  Click(kSecond);
-  ASSERT_EQ(Calls().size(), 1u);
-  EXPECT_EQ(Calls()[0].handler, 1);
-  EXPECT_EQ(Calls()[0].source.control_id, kSecond);
+TEST_F(EventDispatchTest, ClickRunsTheFirstMatchingBindingAndLinkedUnitsShareIt) {
+  for (uint32_t clicked : {kFirst, kSecond}) {
+    Calls().clear();
+    Click(clicked);
+    ASSERT_EQ(Calls().size(), 1u) << std::hex << clicked;
+    EXPECT_EQ(Calls()[0].handler, 1) << std::hex << clicked;
+  }
 }
 
 TEST_F(EventDispatchTest, ResultFieldsAreSetOnlyWhenAHandlerRan) {
@@ -66,28 +60,43 @@ TEST_F(EventDispatchTest, NothingReachesAHandlerWhileEventsAreSuppressed) {
 }
 
 // A handler of the first button that raises the second button's event inside
-// itself, then records which source is current once that handler returned.
-forms::EventSource g_source_after_nested;
+// itself, then records whether it still counts as running.
+bool g_running_after_nested = false;
 void RaiseSecondThenRecord() {
   forms::EventRecord inner{kWindowId, kSecond, 0};
   forms::DispatchEvent(inner);
-  g_source_after_nested = forms::CurrentEventSource();
+  g_running_after_nested = forms::HandlerRunning();
 }
-const rt::Procedure kNestingProcedures[] = {&RaiseSecondThenRecord, &Handler<1>};
-const rt::ProcedureTable kNestingCode{kNestingProcedures, 2};
+[[noreturn]] void Throw() { throw std::runtime_error("handler failed"); }
+const rt::Procedure kNestingProcedures[] = {&RaiseSecondThenRecord, &Handler<1>, &Throw};
+const rt::ProcedureTable kNestingCode{kNestingProcedures, 3};
 
-using NestedEventTest = FormsTest;
+class NestedEventTest : public FormsTest {
+ protected:
+  void SetUp() override {
+    FormsTest::SetUp();
+    Load({Window({WindowUnit(), Button(kFirst, "outer", 10, {{0, 0}}), Button(kSecond, "inner", 80, {{0, 1}}),
+                  Button(kUnbound, "throws", 150, {{0, 2}})})},
+         &kNestingCode);
+    ASSERT_TRUE(rt::GetWindowHost()->OpenWindow(kWindowId));
+  }
+};
 
-TEST_F(NestedEventTest, TheOuterSourceIsCurrentAgainAfterANestedHandler) {
-  Load({Window({WindowUnit(), Button(kFirst, "outer", 10, {{0, 0}}), Button(kSecond, "inner", 80, {{0, 1}})})},
-       &kNestingCode);
-  ASSERT_TRUE(rt::GetWindowHost()->OpenWindow(kWindowId));
+TEST_F(NestedEventTest, TheOuterHandlerStillRunsAfterANestedOneReturned) {
   QTest::mouseClick(WidgetOf(kFirst), Qt::LeftButton);
   ASSERT_EQ(Calls().size(), 1u);
-  EXPECT_EQ(Calls()[0].source.control_id, kSecond);
-  EXPECT_EQ(g_source_after_nested.window_id, kWindowId);
-  EXPECT_EQ(g_source_after_nested.control_id, kFirst);
-  EXPECT_EQ(forms::CurrentEventSource().window_id, 0u);
+  EXPECT_EQ(Calls()[0].handler, 1);
+  EXPECT_TRUE(g_running_after_nested);
+  EXPECT_FALSE(forms::HandlerRunning());
+}
+
+// A close waits for the running handler; after one that threw there is none.
+TEST_F(NestedEventTest, AHandlerThatThrowsNoLongerHoldsBackAClose) {
+  forms::EventRecord record{kWindowId, kUnbound, 0};
+  EXPECT_THROW(forms::DispatchEvent(record), std::runtime_error);
+  EXPECT_FALSE(forms::HandlerRunning());
+  WidgetOf(0)->close();
+  EXPECT_FALSE(rt::GetWindowHost()->AnyWindowAlive());
 }
 
 TEST(EventDispatchDeathTest, EventsOfUnknownWindowsOrControlsAreRunTimeErrors) {

@@ -71,9 +71,8 @@ TEST_F(WindowBuilderTest, CreationEventsRunZeroThreeFourUnsuppressedBeforeTheFir
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(Calls()[size_t(i)].handler, i);
     EXPECT_FALSE(Calls()[size_t(i)].window_visible);
-    EXPECT_EQ(Calls()[size_t(i)].suppression_depth, 0);
   }
-  EXPECT_EQ(rt::EventSuppressionDepth(), 0);
+  EXPECT_FALSE(rt::EventsSuppressed());
 }
 
 TEST_F(WindowBuilderTest, LabelPaintsItsBackgroundAndCaption) {
@@ -124,7 +123,7 @@ TEST_F(WindowBuilderTest, OpeningFailsAndLeavesNothingWhenAControlCannotBeCreate
     EXPECT_FALSE(rt::GetWindowHost()->OpenWindow(kWindowId));
     EXPECT_FALSE(rt::GetWindowHost()->AnyWindowAlive());
     EXPECT_EQ(rt::GetWindowHost()->LiveObject(kWindowId, 0x16010002), nullptr);
-    EXPECT_EQ(rt::EventSuppressionDepth(), 0);
+    EXPECT_FALSE(rt::EventsSuppressed());
     EXPECT_TRUE(Calls().empty());
   }
 }
@@ -151,7 +150,7 @@ TEST_F(WindowBuilderTest, AppearanceWriteRebuildsTheControlInItsPlaceKeepingItsT
   EXPECT_TRUE(box->isVisible());
   const QList<QWidget*> bottom_to_top = WidgetOf(0)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
   EXPECT_EQ(bottom_to_top, (QList<QWidget*>{WidgetOf(0x16010003), box, WidgetOf(0x16010001)}));
-  EXPECT_EQ(rt::EventSuppressionDepth(), 0);
+  EXPECT_FALSE(rt::EventsSuppressed());
 }
 
 // A handler of the box's own change event that rebuilds the box while the

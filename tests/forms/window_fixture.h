@@ -32,13 +32,11 @@ constexpr uint32_t kWindowKindCode = rt::tag::kWindow, kButtonKindCode = rt::tag
 constexpr uint32_t kLabelKindCode = rt::tag::kLabel, kGroupBoxKindCode = rt::tag::kGroupBox;
 constexpr uint32_t kVisibleTabStop = UnitRecord::kVisible | UnitRecord::kTabStop;
 
-// One entry per handler call: the handler number, the event source and
-// whether the window was visible then.
+// One entry per handler call: the handler number and whether the window was
+// visible then.
 struct HandlerCall {
   int handler;
-  forms::EventSource source;
   bool window_visible;
-  int suppression_depth;
 };
 inline std::vector<HandlerCall>& Calls() {
   static std::vector<HandlerCall> calls;
@@ -47,9 +45,8 @@ inline std::vector<HandlerCall>& Calls() {
 
 template <int N>
 void Handler() {
-  const forms::EventSource source = forms::CurrentEventSource();
   auto* window = static_cast<QWidget*>(rt::GetWindowHost()->PlatformWindow(kWindowId, 0));
-  Calls().push_back({N, source, window != nullptr && window->isVisible(), rt::EventSuppressionDepth()});
+  Calls().push_back({N, window != nullptr && window->isVisible()});
 }
 inline void CloseWindowHandler() { static_cast<QWidget*>(rt::GetWindowHost()->PlatformWindow(kWindowId, 0))->close(); }
 inline const rt::Procedure kProcedures[] = {&Handler<0>, &Handler<1>, &Handler<2>, &Handler<3>, &CloseWindowHandler};
