@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,8 +19,10 @@
 #include "app/controller.h"
 #include "app/program_header.h"
 #include "forms/registry/forms_host.h"
+#include "platform/application.h"
 #include "runtime/entry_table.h"
 #include "runtime/lifecycle.h"
+#include "runtime/responsive_work.h"
 #include "runtime/window_host.h"
 #include "tests/test_support.h"
 
@@ -34,10 +37,17 @@ inline QWidget* Widget(uint32_t control_id) {
 inline QWidget* MainWindow() { return Widget(app::kMainWindowUnit); }
 
 // Runs the program's exit step once the tests are done, so the windows go
-// before the application object does.
+// before the application object does. Like the program, it ends the process
+// at once while a cancelled search is still inside the engine, so that static
+// destructors never run under it; the status is then the tests' own.
 class WorkbenchEnvironment : public testing::Environment {
  public:
-  void TearDown() override { rt::EndOfProgram(0); }
+  void TearDown() override {
+    rt::EndOfProgram(0);
+    if (!rt::CancelledWorkRunning()) return;
+    std::fputs("a cancelled search still runs: the process ends here, before its static destructors\n", stderr);
+    platform::ExitProcess(testing::UnitTest::GetInstance()->Passed() ? 0 : 1);
+  }
 };
 
 // Starts the program once per process; afterwards every call closes the main
