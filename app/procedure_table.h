@@ -6,9 +6,8 @@
 
 namespace app {
 
-// Offsets used by the main window's template, in this order:
-// 0 window created, 1 ignore-case toggle, 2 preset row focused, 3 count guard,
-// 4 match, 5 code snippet, 6 pattern builder.
+// The handlers in the order of resources::MainWindowHandler, the offsets the
+// main window's template stores.
 const rt::ProcedureTable& WorkbenchProcedures();
 
 }  // namespace app

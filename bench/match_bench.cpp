@@ -48,7 +48,8 @@ QWidget* Widget(uint32_t control_id) {
 }
 
 void WriteBox(uint32_t control_id, const std::string& text) {
-  rt::Runtime().write_property(app::kMainWindow, control_id, 8, -1, uint64_t(uintptr_t(text.c_str())));
+  rt::Runtime().write_property(app::kMainWindow, control_id, app::property::kText, app::property::kWholeValue,
+                               uint64_t(uintptr_t(text.c_str())));
 }
 
 // Puts source and pattern into their boxes, as a person pasting them would.

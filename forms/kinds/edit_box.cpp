@@ -22,7 +22,7 @@
 namespace forms {
 namespace {
 
-constexpr uint32_t kReadOnlyMode = 1, kPasswordMode = 2;
+using S = EditBoxSettings;
 constexpr int kEdgeHeight = 2;
 
 // The mask character as a text: one byte, or the two bytes of a GBK character.
@@ -90,19 +90,20 @@ void EditBoxControl::ApplyAppearance() {
 
 void EditBoxControl::ApplyEditing() {
   QWidget* box = editor();
-  const bool read_only = settings_.input_mode == kReadOnlyMode;
+  const bool read_only = settings_.input_mode == S::kReadOnlyInput;
   if (line_) {
     line_->setReadOnly(read_only);
     line_->setMaxLength(std::numeric_limits<int>::max());  // the typing filter applies limits
     line_->setValidator(new NulFreeValidator(line_));
-    if (settings_.input_mode == kPasswordMode) {
+    if (settings_.input_mode == S::kPasswordInput) {
       line_->setEchoMode(QLineEdit::Password);
       line_->setStyleSheet(QStringLiteral("lineedit-password-character: %1")
                                .arg(settings_.password_char ? settings_.password_char : '*'));
     }
   } else {
-    // Scroll bars 1 and 3 scroll sideways; otherwise long lines wrap at the box width.
-    const bool horizontal = settings_.scroll_bars & 1, vertical = settings_.scroll_bars & 2;
+    // A horizontal scroll bar scrolls sideways; otherwise long lines wrap at the box width.
+    const bool horizontal = settings_.scroll_bars & S::kHorizontalScrollBar;
+    const bool vertical = settings_.scroll_bars & S::kVerticalScrollBar;
     lines_->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     lines_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     lines_->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
@@ -203,7 +204,6 @@ bool StoreMaskText(EditBoxControl& box, const std::string& text) {
 }
 
 using namespace type_code;
-using S = EditBoxSettings;
 constexpr PropertyEntry kProperties[] = {
     Live<&EditBoxControl::Text, &EditBoxControl::WriteText>(kText),
     Stored<&S::border>(kPick),

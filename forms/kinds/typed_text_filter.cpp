@@ -22,15 +22,16 @@ bool IsShortcutOrNonText(const QKeyEvent* key) {
 
 TypingRules TypingRules::ForEditBox(uint32_t input_mode, uint32_t case_conversion,
                                     uint32_t max_length) {
+  using S = EditBoxSettings;
   TypingRules rules;
   switch (input_mode) {
-    case 3: case 6: case 7: case 8:
+    case S::kIntegerTextInput: case S::kShortInput: case S::kIntegerInput: case S::kLongInput:
       rules.allowed = QStringLiteral("0123456789-");
       break;
-    case 4: case 9: case 10:
+    case S::kDecimalTextInput: case S::kFloatInput: case S::kDoubleInput:
       rules.allowed = QStringLiteral("0123456789-.");
       break;
-    case 5:
+    case S::kByteInput:
       rules.allowed = QStringLiteral("0123456789");
       break;
     default:
@@ -45,8 +46,8 @@ QString ApplyTypingRules(const TypingRules& rules, const QString& typed) {
   QString result;
   result.reserve(typed.size());
   for (QChar c : typed) {
-    if (rules.case_conversion == 1) c = c.toLower();
-    if (rules.case_conversion == 2) c = c.toUpper();
+    if (rules.case_conversion == EditBoxSettings::kToLowerCase) c = c.toLower();
+    if (rules.case_conversion == EditBoxSettings::kToUpperCase) c = c.toUpper();
     if (IsControlCharacter(c) || rules.allowed.isEmpty() || rules.allowed.contains(c)) result += c;
   }
   return result;

@@ -10,13 +10,15 @@
 #include <QObject>
 #include <QString>
 
+#include "forms/template/kind_settings.h"
+
 class QKeyEvent;
 
 namespace forms {
 
 struct TypingRules {
   QString allowed;           // characters that may be typed; empty allows all
-  uint32_t case_conversion = 0;  // 1 letters to lower case, 2 to upper case
+  uint32_t case_conversion = EditBoxSettings::kKeepCase;
   qsizetype max_length = 0;  // 0: no limit
 
   // The rules of an edit box's input mode and case conversion.

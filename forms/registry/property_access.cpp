@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "forms/registry/mouse_pointer.h"
+#include "forms/registry/property_index.h"
 #include "forms/registry/property_values.h"
 #include "forms/registry/window_builder.h"
 #include "forms/registry/window_registry.h"
@@ -18,7 +19,7 @@
 namespace forms {
 namespace {
 
-enum Common { kLeft, kTop, kWidth, kHeight, kTag, kVisible, kDisabled, kMousePointer, kFirstKindIndex };
+using namespace property_index;
 
 struct Target {
   LoadedWindow& window;

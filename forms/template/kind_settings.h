@@ -15,6 +15,16 @@ constexpr Colour kButtonFace = 0xFF000000;
 constexpr Colour kBlack = 0x000000;
 constexpr Colour kWhite = 0xFFFFFF;
 
+// Alignment values: horizontal (h_align, alignment, caption_alignment, a
+// column's alignment) and vertical (v_align).
+constexpr uint32_t kAlignLeft = 0, kAlignCentre = 1, kAlignRight = 2;
+constexpr uint32_t kAlignTop = 0, kAlignMiddle = 1, kAlignBottom = 2;
+
+// Border values of edit boxes, labels and report lists; the gradient frame
+// is the label's only.
+constexpr uint32_t kNoBorder = 0, kSunkenBorder = 1, kRaisedBorder = 2, kThinEdgeBorder = 3;
+constexpr uint32_t kSunkenRaisedBorder = 4, kOnePixelBorder = 5, kGradientBorder = 6;
+
 // The 60-byte font description.
 struct FontDescription {
   int32_t height = 0;  // negative: character height in pixels
@@ -30,6 +40,13 @@ using Block = std::vector<uint8_t>;
 
 struct WindowSettings {
   static constexpr uint32_t kHighestVersion = 6;
+  // border: none, or a caption bar with a sizing or a fixed frame, plain, as
+  // a tool window or with a sunken client edge.
+  static constexpr uint32_t kBorderless = 0, kSizable = 1, kFixed = 2, kSizableTool = 3, kFixedTool = 4;
+  static constexpr uint32_t kSizableSunken = 5, kFixedSunken = 6;
+  // position
+  static constexpr uint32_t kStoredPlace = 0, kCentred = 1, kMinimised = 2, kMaximised = 3;
+
   uint32_t version = kHighestVersion;
   uint32_t border = 2, picture_mode = 1;
   Colour background = kButtonFace;
@@ -48,6 +65,18 @@ struct WindowSettings {
 
 struct EditBoxSettings {
   static constexpr uint32_t kHighestVersion = 2;
+  // scroll_bars: bits of a multi-line box.
+  static constexpr uint32_t kNoScrollBars = 0, kHorizontalScrollBar = 1, kVerticalScrollBar = 2;
+  // input_mode: free, read-only, password, or what may be typed: "0"-"9" and
+  // "-" (integer text, short, integer, long), also "." (decimal text, float,
+  // double), or only "0"-"9" (byte).
+  enum InputMode : uint32_t {
+    kFreeInput, kReadOnlyInput, kPasswordInput, kIntegerTextInput, kDecimalTextInput, kByteInput,
+    kShortInput, kIntegerInput, kLongInput, kFloatInput, kDoubleInput,
+  };
+  // case_conversion of typed letters
+  static constexpr uint32_t kKeepCase = 0, kToLowerCase = 1, kToUpperCase = 2;
+
   uint32_t version = kHighestVersion;
   uint32_t border = 1;
   Colour text_colour = kBlack, background = kWhite;
@@ -82,6 +111,7 @@ struct LabelSettings {
 
 struct ButtonSettings {
   static constexpr uint32_t kHighestVersion = 1;
+  static constexpr uint32_t kPushButton = 0, kDefaultButton = 1;  // type
   uint32_t version = kHighestVersion;
   uint32_t type = 0, h_align = 1, v_align = 1;
   Block picture;
@@ -118,6 +148,7 @@ struct GroupBoxSettings {
 
 struct ComboBoxSettings {
   static constexpr uint32_t kHighestVersion = 3;
+  static constexpr uint32_t kSimple = 0, kDropDown = 1, kDropDownList = 2;  // type
   uint32_t version = kHighestVersion;
   uint32_t type = 2, text_limit = 0, selection_start = 0, selection_length = 0, sorted = 0;
   uint32_t extra_item_height = 0;
@@ -153,6 +184,7 @@ struct ListInitialRow {    // one record of the initial-rows block
 
 struct ReportListSettings {
   static constexpr uint32_t kHighestVersion = 1;
+  static constexpr uint32_t kIconView = 0, kSmallIconView = 1, kListView = 2, kReportView = 3;  // view
   uint32_t version = kHighestVersion;
   uint32_t border = 1;
   Colour text_colour = kBlack, text_background = kWhite, background = kWhite;

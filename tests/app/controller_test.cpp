@@ -62,7 +62,8 @@ TEST_F(ControllerTest, DeletingTheLastCountCharacterPutsOneBack) {
 }
 
 TEST_F(ControllerTest, ProgramWriteOfAnEmptyCountRunsTheGuardAgainSynchronously) {
-  rt::Runtime().write_property(app::kMainWindow, control::kContainedCount, 8, -1, 0);
+  rt::Runtime().write_property(app::kMainWindow, control::kContainedCount, app::property::kText,
+                               app::property::kWholeValue, 0);
   EXPECT_EQ(BoxText(control::kContainedCount), "1");
 }
 
@@ -76,7 +77,9 @@ TEST_F(ControllerTest, ChoosingALanguageChangesNothing) {
   QWidget* combo = Widget(control::kSnippetLanguage);
   combo->setFocus();
   QTest::keyClick(combo, Qt::Key_Down);
-  EXPECT_EQ(rt::Runtime().read_property(app::kMainWindow, control::kSnippetLanguage, 19, -1), 1u);
+  EXPECT_EQ(rt::Runtime().read_property(app::kMainWindow, control::kSnippetLanguage, app::property::kCurrentItem,
+                                       app::property::kWholeValue),
+            1u);
   EXPECT_EQ(BoxText(control::kSnippet), "");
   EXPECT_EQ(BoxText(control::kPattern), "abc");
 }

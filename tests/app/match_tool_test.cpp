@@ -131,7 +131,8 @@ TEST_F(MatchButtonTest, MatchesOfSingleBytesOfCharactersStandOnLinesOfTheirOwn) 
 }
 
 void WriteBox(uint32_t control_id, const std::string& gbk) {
-  rt::Runtime().write_property(app::kMainWindow, control_id, 8, -1, uint64_t(uintptr_t(gbk.c_str())));
+  rt::Runtime().write_property(app::kMainWindow, control_id, app::property::kText, app::property::kWholeValue,
+                               uint64_t(uintptr_t(gbk.c_str())));
 }
 
 // A search the engine gives up keeps its report as it is, then says so in a

@@ -80,7 +80,8 @@ inline int RunWholeWorkbench() {
 
 // The text property of an edit box, as GBK bytes.
 inline std::string BoxText(uint32_t control_id) {
-  const uint64_t value = rt::Runtime().read_property(app::kMainWindow, control_id, 8, -1);
+  const uint64_t value = rt::Runtime().read_property(app::kMainWindow, control_id, app::property::kText,
+                                                     app::property::kWholeValue);
   char* text = reinterpret_cast<char*>(uintptr_t(value));
   std::string bytes = text ? text : "";
   rt::Runtime().free(text);
@@ -125,7 +126,8 @@ inline void Click(uint32_t control_id) {
 }
 
 inline bool Ticked(uint32_t control_id) {
-  return rt::Runtime().read_property(app::kMainWindow, control_id, 18, -1) == 1;
+  return rt::Runtime().read_property(app::kMainWindow, control_id, app::property::kTicked,
+                                     app::property::kWholeValue) == 1;
 }
 
 inline void SetTicked(uint32_t control_id, bool ticked) {

@@ -12,7 +12,7 @@ namespace {
 
 using testing_support::Gbk;
 constexpr uint32_t kCheckBoxCode = rt::tag::kCheckBox;
-constexpr int32_t kTicked = 18, kCaption = 11;
+constexpr int32_t kTicked = forms::property_index::kCheckBoxTicked, kCaption = 11;
 
 class CheckBoxTest : public KindTest {
  protected:

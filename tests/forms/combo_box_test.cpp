@@ -17,7 +17,7 @@ namespace {
 
 using testing_support::Gbk;
 constexpr uint32_t kComboBoxCode = rt::tag::kComboBox;
-constexpr int32_t kCurrentItem = 19;
+constexpr int32_t kCurrentItem = forms::property_index::kComboBoxCurrentItem;
 
 forms::ComboBoxSettings Languages(int32_t current_item = 0) {
   forms::ComboBoxSettings settings;

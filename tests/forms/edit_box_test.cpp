@@ -25,7 +25,7 @@ namespace {
 
 using testing_support::Gbk;
 constexpr uint32_t kEditBoxCode = 0x00010005;
-constexpr int32_t kText = 8;
+constexpr int32_t kText = forms::property_index::kEditBoxText;
 
 forms::EditBoxSettings MultiLine() {
   forms::EditBoxSettings settings;

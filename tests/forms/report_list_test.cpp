@@ -12,7 +12,7 @@ namespace {
 
 using testing_support::Gbk;
 constexpr uint32_t kReportListCode = rt::tag::kReportList;
-constexpr int32_t kCurrentRow = 35;
+constexpr int32_t kCurrentRow = forms::property_index::kReportListCurrentRow;
 
 // The main window's catalogue list: two columns, the second 0 pixels wide.
 forms::ReportListSettings CatalogueList() {

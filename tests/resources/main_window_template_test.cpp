@@ -9,19 +9,20 @@
 
 #include "forms/template/kind_settings.h"
 #include "forms/template/template_format.h"
-#include "resources/constants.h"
+#include "resources/main_window_ids.h"
 #include "resources/program_data.h"
+#include "resources/snippet_languages.h"
 #include "tests/test_support.h"
 
 namespace {
 
 using forms::UnitRecord;
 using testing_support::Gbk;
+using namespace resources::control;
 
 constexpr uint32_t kWindow = 0x00010001, kEditBox = 0x00010005, kGroupBox = 0x00010009;
 constexpr uint32_t kLabel = 0x0001000A, kButton = 0x0001000B, kCheckBox = 0x0001000C;
 constexpr uint32_t kComboBox = 0x0001000E, kReportList = 0x00030004;
-constexpr uint32_t kGroupId = 0x16012f82, kListId = 0x16012f87;
 
 struct ExpectedControl {
   const char* name;
@@ -32,30 +33,30 @@ struct ExpectedControl {
 };
 
 const std::vector<ExpectedControl> kControls = {
-    {"组合框_类型选项", kComboBox, 0x16012fdf, 320, 551, 100, 20, true},
-    {"按钮_生成代码", kButton, 0x16012fe0, 425, 550, 80, 32, true},
-    {"编辑框_生成代码", kEditBox, 0x16012fdc, 8, 427, 496, 121, true},
-    {"标签4", kLabel, 0x16012fda, 8, 1, 76, 24, false},
-    {"选择框_忽略大小写", kCheckBox, 0x16012fae, 7, 182, 82, 20, true},
-    {"超级列表框1", kReportList, kListId, 3, 13, 187, 394, true},
-    {"分组框1", kGroupBox, kGroupId, 310, 13, 194, 411, false},
-    {"标签3", kLabel, 0x16012f71, 112, 157, 24, 20, false},
-    {"编辑框_包含个数", kEditBox, 0x16012f70, 71, 157, 33, 20, true},
-    {"标签2", kLabel, 0x16012f6f, 8, 300, 72, 24, false},
-    {"标签1", kLabel, 0x16012f6e, 8, 209, 76, 24, false},
-    {"按钮_匹配", kButton, 0x16010097, 223, 391, 80, 32, true},
-    {"编辑框_匹配文本", kEditBox, 0x16010096, 8, 325, 296, 64, true},
-    {"编辑框_正则表达式", kEditBox, 0x1601000c, 8, 235, 296, 64, true},
-    {"编辑框_原始文本", kEditBox, 0x1601000b, 7, 27, 296, 80, true},
-    {"编辑框_包含", kEditBox, 0x1601000a, 151, 157, 152, 20, true},
-    {"选择框_包含", kCheckBox, 0x16010009, 7, 157, 49, 20, true},
-    {"编辑框_结束", kEditBox, 0x16010008, 151, 133, 152, 20, true},
-    {"编辑框_开始", kEditBox, 0x16010007, 151, 110, 152, 20, true},
-    {"选择框_包含结束", kCheckBox, 0x16010006, 71, 133, 80, 20, true},
-    {"选择框_包含开始", kCheckBox, 0x16010005, 71, 109, 80, 20, true},
-    {"选择框_结束", kCheckBox, 0x16010004, 7, 133, 48, 20, true},
-    {"选择框_开始", kCheckBox, 0x16010003, 7, 109, 48, 20, true},
-    {"按钮_生成", kButton, 0x16010002, 223, 179, 80, 32, true},
+    {"组合框_类型选项", kComboBox, kSnippetLanguage, 320, 551, 100, 20, true},
+    {"按钮_生成代码", kButton, kSnippetButton, 425, 550, 80, 32, true},
+    {"编辑框_生成代码", kEditBox, kSnippet, 8, 427, 496, 121, true},
+    {"标签4", kLabel, kSourceLabel, 8, 1, 76, 24, false},
+    {"选择框_忽略大小写", kCheckBox, kIgnoreCase, 7, 182, 82, 20, true},
+    {"超级列表框1", kReportList, kPresetList, 3, 13, 187, 394, true},
+    {"分组框1", kGroupBox, kPresetGroup, 310, 13, 194, 411, false},
+    {"标签3", kLabel, kCountLabel, 112, 157, 24, 20, false},
+    {"编辑框_包含个数", kEditBox, kContainedCount, 71, 157, 33, 20, true},
+    {"标签2", kLabel, kReportLabel, 8, 300, 72, 24, false},
+    {"标签1", kLabel, kPatternLabel, 8, 209, 76, 24, false},
+    {"按钮_匹配", kButton, kMatchButton, 223, 391, 80, 32, true},
+    {"编辑框_匹配文本", kEditBox, kMatchReport, 8, 325, 296, 64, true},
+    {"编辑框_正则表达式", kEditBox, kPattern, 8, 235, 296, 64, true},
+    {"编辑框_原始文本", kEditBox, kSource, 7, 27, 296, 80, true},
+    {"编辑框_包含", kEditBox, kContainedText, 151, 157, 152, 20, true},
+    {"选择框_包含", kCheckBox, kUseContained, 7, 157, 49, 20, true},
+    {"编辑框_结束", kEditBox, kEndText, 151, 133, 152, 20, true},
+    {"编辑框_开始", kEditBox, kStartText, 151, 110, 152, 20, true},
+    {"选择框_包含结束", kCheckBox, kEndInMatch, 71, 133, 80, 20, true},
+    {"选择框_包含开始", kCheckBox, kStartInMatch, 71, 109, 80, 20, true},
+    {"选择框_结束", kCheckBox, kUseEnd, 7, 133, 48, 20, true},
+    {"选择框_开始", kCheckBox, kUseStart, 7, 109, 48, 20, true},
+    {"按钮_生成", kButton, kBuildButton, 223, 179, 80, 32, true},
 };
 
 class MainWindowTemplate : public testing::Test {
@@ -82,9 +83,9 @@ class MainWindowTemplate : public testing::Test {
 };
 
 TEST_F(MainWindowTemplate, WindowUnitHoldsTheWindowSettings) {
-  EXPECT_EQ(window_.window_id, 0x52010001u);
+  EXPECT_EQ(window_.window_id, resources::kMainWindowId);
   const UnitRecord& unit = window_.units[0];
-  EXPECT_EQ(unit.control_id, 0x06010000u);
+  EXPECT_EQ(unit.control_id, resources::kMainWindowUnitId);
   EXPECT_EQ(unit.kind, kWindow);
   EXPECT_EQ(unit.name, "");
   EXPECT_EQ(std::vector<int32_t>({unit.left, unit.top, unit.width, unit.height}),
@@ -128,17 +129,19 @@ TEST_F(MainWindowTemplate, ControlsComeInTableOrderWithTheirPlaces) {
 TEST_F(MainWindowTemplate, OnlyThePresetListSitsInTheGroupBox) {
   for (const UnitRecord& unit : window_.units) {
     SCOPED_TRACE(unit.control_id);
-    EXPECT_EQ(unit.parent_id, unit.control_id == kListId ? kGroupId : 0u);
-    const auto expected_children = unit.control_id == kGroupId ? std::vector<uint32_t>{kListId} : std::vector<uint32_t>{};
+    EXPECT_EQ(unit.parent_id, unit.control_id == kPresetList ? kPresetGroup : 0u);
+    const auto expected_children = unit.control_id == kPresetGroup ? std::vector<uint32_t>{kPresetList} : std::vector<uint32_t>{};
     EXPECT_EQ(unit.children, expected_children);
   }
 }
 
 TEST_F(MainWindowTemplate, SevenEventsAreBoundInProcedureTableOrder) {
-  const std::map<std::string, uint32_t> handlers = {
-      {"", 0},  // the window's own unit: created
-      {Gbk("选择框_忽略大小写"), 1}, {Gbk("超级列表框1"), 2}, {Gbk("编辑框_包含个数"), 3},
-      {Gbk("按钮_匹配"), 4},         {Gbk("按钮_生成代码"), 5}, {Gbk("按钮_生成"), 6},
+  using enum resources::MainWindowHandler;
+  const std::map<std::string, resources::MainWindowHandler> handlers = {
+      {"", kWindowCreated},  // the window's own unit
+      {Gbk("选择框_忽略大小写"), kIgnoreCaseToggle}, {Gbk("超级列表框1"), kPresetRow},
+      {Gbk("编辑框_包含个数"), kCountGuard},        {Gbk("按钮_匹配"), kMatch},
+      {Gbk("按钮_生成代码"), kCodeSnippet},         {Gbk("按钮_生成"), kPatternBuilder},
   };
   for (const UnitRecord& unit : window_.units) {
     SCOPED_TRACE(unit.control_id);
@@ -149,7 +152,7 @@ TEST_F(MainWindowTemplate, SevenEventsAreBoundInProcedureTableOrder) {
     }
     ASSERT_EQ(unit.events.size(), 1u);
     EXPECT_EQ(unit.events[0].event, 0);
-    EXPECT_EQ(unit.events[0].handler_offset, handler->second);
+    EXPECT_EQ(unit.events[0].handler_offset, uint32_t(handler->second));
   }
 }
 
@@ -244,10 +247,12 @@ TEST_F(MainWindowTemplate, ComboBoxIsAPickOnlyListOfTheFiveLanguages) {
   EXPECT_EQ(s->current_item, 0);
   EXPECT_EQ(s->sorted, 0u);
   // The snippet generator compares the chosen item with its labels byte for byte.
-  EXPECT_EQ(s->items, (std::vector<std::string>{constants::kSnippetLabelJavaScript, constants::kSnippetLabelPhp,
-                                                constants::kSnippetLabelJava, constants::kSnippetLabelPython,
-                                                constants::kSnippetLabelGo}));
-  EXPECT_EQ(s->items[0], "JavaScrirp");
+  std::vector<std::string> labels;
+  for (const resources::SnippetLanguage& language : resources::SnippetLanguages()) labels.push_back(language.label);
+  EXPECT_EQ(s->items, labels);
+  ASSERT_GE(s->items.size(), 5u);
+  EXPECT_EQ(std::vector<std::string>(s->items.begin(), s->items.begin() + 5),
+            (std::vector<std::string>{"JavaScrirp", "PHP", "JAVA", "Python", "GO"}));
 }
 
 TEST_F(MainWindowTemplate, PresetListIsAHeaderlessSingleSelectionReport) {
