@@ -26,7 +26,7 @@ void SnippetClicked() {
     ShowPrompt(constants::kEnterPattern);
     return;
   }
-  const int32_t index = ReadInteger(control::kSnippetLanguage, property::kCurrentItem);
+  const int32_t index = ReadInteger(control::kSnippetLanguage, property::kComboBoxCurrentItem);
   OwnedText label = ComboItemText(control::kSnippetLanguage, index);
   const resources::SnippetLanguage* language = LanguageLabelled(label.view());
   if (language == nullptr) return;

@@ -62,7 +62,7 @@ void FillPresetList() {
 }
 
 void PresetRowFocused() {
-  const int32_t row = ReadInteger(control::kPresetList, property::kCurrentRow);
+  const int32_t row = ReadInteger(control::kPresetList, property::kReportListCurrentRow);
   WriteText(control::kPattern, CellText(row, kPatternColumn).get());
   if (IsTicked(control::kIgnoreCase)) {
     OwnedText pattern = ReadText(control::kPattern);

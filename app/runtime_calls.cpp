@@ -20,17 +20,17 @@ OwnedText& OwnedText::operator=(OwnedText&& other) noexcept {
 OwnedText::~OwnedText() { Free(text_); }
 
 OwnedText ReadText(uint32_t control_id) {
-  uint64_t value = rt::Runtime().read_property(kMainWindow, control_id, property::kText,
+  uint64_t value = rt::Runtime().read_property(kMainWindow, control_id, property::kEditBoxText,
                                                property::kWholeValue);
   return OwnedText(reinterpret_cast<char*>(uintptr_t(value)));
 }
 
 void WriteText(uint32_t control_id, const char* text) {
-  rt::Runtime().write_property(kMainWindow, control_id, property::kText, property::kWholeValue,
+  rt::Runtime().write_property(kMainWindow, control_id, property::kEditBoxText, property::kWholeValue,
                                uint64_t(uintptr_t(text)));
 }
 
-bool IsTicked(uint32_t control_id) { return ReadInteger(control_id, property::kTicked) == 1; }
+bool IsTicked(uint32_t control_id) { return ReadInteger(control_id, property::kCheckBoxTicked) == 1; }
 
 int32_t ReadInteger(uint32_t control_id, int32_t index) {
   return int32_t(rt::Runtime().read_property(kMainWindow, control_id, index, property::kWholeValue));

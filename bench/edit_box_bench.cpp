@@ -34,12 +34,12 @@ QWidget* Widget(uint32_t id) {
 }
 QPlainTextEdit* Box(uint32_t id) { return static_cast<QPlainTextEdit*>(Widget(id)); }
 void WriteBox(uint32_t id, const std::string& text) {
-  rt::Runtime().write_property(app::kMainWindow, id, app::property::kText, app::property::kWholeValue,
+  rt::Runtime().write_property(app::kMainWindow, id, app::property::kEditBoxText, app::property::kWholeValue,
                                uint64_t(uintptr_t(text.c_str())));
 }
 size_t ReadBoxSize(uint32_t id) {
   auto* text = reinterpret_cast<char*>(uintptr_t(
-      rt::Runtime().read_property(app::kMainWindow, id, app::property::kText, app::property::kWholeValue)));
+      rt::Runtime().read_property(app::kMainWindow, id, app::property::kEditBoxText, app::property::kWholeValue)));
   const size_t size = text ? std::strlen(text) : 0;
   rt::RuntimeFree(text);
   return size;

@@ -48,7 +48,7 @@ QWidget* Widget(uint32_t control_id) {
 }
 
 void WriteBox(uint32_t control_id, const std::string& text) {
-  rt::Runtime().write_property(app::kMainWindow, control_id, app::property::kText, app::property::kWholeValue,
+  rt::Runtime().write_property(app::kMainWindow, control_id, app::property::kEditBoxText, app::property::kWholeValue,
                                uint64_t(uintptr_t(text.c_str())));
 }
 

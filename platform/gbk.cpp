@@ -136,14 +136,6 @@ void AppendFourByte(std::string& out, const char16_t* units, size_t count) {
 
 bool GbkConverterAvailable() { return GetTables().converter_opened; }
 
-std::u16string GbkToUtf16(std::string_view gbk) {
-  std::u16string out(gbk.size(), u'\0');
-  size_t k = 0;
-  Decode(gbk, [&](char16_t u) { out[k++] = u; });
-  out.resize(k);
-  return out;
-}
-
 std::string Utf16ToGbk(std::u16string_view text) {
   const Tables& t = GetTables();
   std::string out;

@@ -16,7 +16,6 @@ namespace platform {
 // then convert wrongly.
 bool GbkConverterAvailable();
 
-std::u16string GbkToUtf16(std::string_view gbk);
 std::string Utf16ToGbk(std::u16string_view text);
 
 std::string GbkToUtf8(std::string_view gbk);

@@ -49,20 +49,10 @@ UnitRecord Bound(UnitRecord unit, MainWindowHandler handler) {
 
 UnitRecord Window(std::vector<uint8_t> icon) {
   using S = forms::WindowSettings;
-  S settings;
-  settings.border = S::kFixed;
-  settings.picture_mode = 1;
-  settings.background = forms::kWhite;
-  settings.max_button = 0;
-  settings.min_button = 1;
-  settings.control_button = 1;
-  settings.position = S::kCentred;
-  settings.movable = 1;
-  settings.enter_moves_focus = 0;
-  settings.esc_closes = 1;
-  settings.show_in_taskbar = 1;
-  settings.icon = std::move(icon);
-  settings.caption = "Tolvanev1.2";
+  const S settings{.border = S::kFixed, .picture_mode = 1, .background = forms::kWhite,
+                   .max_button = 0, .min_button = 1, .control_button = 1, .position = S::kCentred,
+                   .movable = 1, .enter_moves_focus = 0, .esc_closes = 1, .show_in_taskbar = 1,
+                   .icon = std::move(icon), .caption = "Tolvanev1.2"};
   return Unit({kMainWindowUnitId, "", 50, 50, 515, 615}, rt::tag::kWindow, Focus::kNone,
               forms::WriteSettings(settings));
 }
@@ -71,15 +61,11 @@ enum class EditStyle { kMultiLine, kMultiLineReadOnly, kSingleLine, kCount };
 
 UnitRecord EditBox(const Placement& at, EditStyle style) {
   using S = forms::EditBoxSettings;
-  S settings;
-  settings.border = kOnePixelBorder;
-  settings.text_colour = forms::kBlack;
-  settings.background = forms::kWhite;
-  settings.hide_selection = 1;
   const bool multi_line = style == EditStyle::kMultiLine || style == EditStyle::kMultiLineReadOnly;
-  settings.multi_line = multi_line ? 1 : 0;
-  settings.scroll_bars = multi_line ? S::kVerticalScrollBar : S::kNoScrollBars;
-  settings.input_mode = style == EditStyle::kMultiLineReadOnly ? S::kReadOnlyInput : S::kFreeInput;
+  S settings{.border = kOnePixelBorder, .text_colour = forms::kBlack, .background = forms::kWhite,
+             .hide_selection = 1, .multi_line = uint32_t(multi_line),
+             .scroll_bars = multi_line ? S::kVerticalScrollBar : S::kNoScrollBars,
+             .input_mode = style == EditStyle::kMultiLineReadOnly ? S::kReadOnlyInput : S::kFreeInput};
   if (style == EditStyle::kCount) {
     settings.alignment = kAlignCentre;
     settings.input_mode = S::kIntegerTextInput;
@@ -89,39 +75,26 @@ UnitRecord EditBox(const Placement& at, EditStyle style) {
 }
 
 UnitRecord Label(const Placement& at, const char* caption, uint32_t h_align = kAlignLeft) {
-  forms::LabelSettings settings;
-  settings.text_colour = forms::kBlack;
-  settings.background = forms::kWhite;
-  settings.h_align = h_align;
-  settings.v_align = kAlignMiddle;
-  settings.caption = caption;
+  const forms::LabelSettings settings{.text_colour = forms::kBlack, .background = forms::kWhite,
+                                      .h_align = h_align, .v_align = kAlignMiddle, .caption = caption};
   return Unit(at, rt::tag::kLabel, Focus::kNone, forms::WriteSettings(settings));
 }
 
 UnitRecord Button(const Placement& at, const char* caption) {
-  forms::ButtonSettings settings;
-  settings.type = forms::ButtonSettings::kPushButton;  // never the default one
-  settings.h_align = kAlignCentre;
-  settings.v_align = kAlignMiddle;
-  settings.caption = caption;
+  const forms::ButtonSettings settings{.type = forms::ButtonSettings::kPushButton,  // never the default one
+                                       .h_align = kAlignCentre, .v_align = kAlignMiddle, .caption = caption};
   return Unit(at, rt::tag::kButton, Focus::kTabStop, forms::WriteSettings(settings));
 }
 
 UnitRecord CheckBox(const Placement& at, const char* caption) {
-  forms::CheckBoxSettings settings;
-  settings.h_align = kAlignLeft;
-  settings.v_align = kAlignMiddle;
-  settings.text_colour = forms::kBlack;
-  settings.background = forms::kWhite;
-  settings.caption = caption;
+  const forms::CheckBoxSettings settings{.h_align = kAlignLeft, .v_align = kAlignMiddle, .text_colour = forms::kBlack,
+                                         .background = forms::kWhite, .caption = caption};
   return Unit(at, rt::tag::kCheckBox, Focus::kTabStop, forms::WriteSettings(settings));
 }
 
 UnitRecord GroupBox(const Placement& at, const char* caption, std::vector<uint32_t> children) {
-  forms::GroupBoxSettings settings;
-  settings.text_colour = forms::kBlack;
-  settings.background = forms::kWhite;
-  settings.caption = caption;
+  const forms::GroupBoxSettings settings{.text_colour = forms::kBlack, .background = forms::kWhite,
+                                         .caption = caption};
   UnitRecord unit = Unit(at, rt::tag::kGroupBox, Focus::kNone, forms::WriteSettings(settings));
   unit.children = std::move(children);
   return unit;
@@ -129,45 +102,22 @@ UnitRecord GroupBox(const Placement& at, const char* caption, std::vector<uint32
 
 // The language chooser: a pick-only list of the snippet languages, item 0 chosen.
 UnitRecord LanguageComboBox(const Placement& at) {
-  forms::ComboBoxSettings settings;
-  settings.type = forms::ComboBoxSettings::kDropDownList;
-  settings.extra_item_height = 1;
-  settings.text_colour = forms::kBlack;
-  settings.background = forms::kWhite;
-  settings.current_item = 0;
+  forms::ComboBoxSettings settings{.type = forms::ComboBoxSettings::kDropDownList, .extra_item_height = 1,
+                                   .text_colour = forms::kBlack, .background = forms::kWhite, .current_item = 0};
   for (const SnippetLanguage& language : SnippetLanguages()) settings.items.push_back(language.label);
   return Unit(at, rt::tag::kComboBox, Focus::kTabStop, forms::WriteSettings(settings));
 }
 
-// Character height 19 pixels, normal weight, the default face of the Chinese
-// (GB2312) character set.
-forms::FontDescription PresetListFont() {
-  forms::FontDescription font;
-  font.height = -19;
-  font.weight = 400;
-  font.char_set = kChineseCharSet;
-  return font;
-}
-
-forms::ListColumn Column(uint32_t width) {
-  forms::ListColumn column;
-  column.width = width;
-  return column;
-}
-
 // The preset list: a header-less report with a visible label column and a
-// zero-width column that carries each row's pattern.
+// zero-width column that carries each row's pattern. Its font: character
+// height 19 pixels, normal weight, the default face of the Chinese (GB2312)
+// character set.
 UnitRecord PresetList(const Placement& at, uint32_t parent_id) {
-  forms::ReportListSettings settings;
-  settings.border = kOnePixelBorder;
-  settings.view = forms::ReportListSettings::kReportView;
-  settings.no_column_header = 1;
-  settings.sort_header = 1;
-  settings.full_row_select = 1;
-  settings.single_selection = 1;
-  settings.initial_current_row = -1;
-  settings.font = PresetListFont();
-  settings.columns = {Column(170), Column(0)};
+  const forms::ReportListSettings settings{
+      .border = kOnePixelBorder, .view = forms::ReportListSettings::kReportView, .no_column_header = 1,
+      .sort_header = 1, .full_row_select = 1, .single_selection = 1, .initial_current_row = -1,
+      .font = forms::FontDescription{.height = -19, .weight = 400, .char_set = kChineseCharSet},
+      .columns = {{.width = 170}, {.width = 0}}};
   UnitRecord unit = Unit(at, rt::tag::kReportList, Focus::kTabStop, forms::WriteSettings(settings));
   unit.parent_id = parent_id;
   return unit;

@@ -39,16 +39,9 @@ constexpr uint32_t kBuildButton = 0x16010002;      // 按钮_生成
 }  // namespace control
 
 // The handler offsets the main window's bindings store: indices into the
-// program's procedure table.
+// program's procedure table, kCount of them.
 enum class MainWindowHandler : uint32_t {
-  kWindowCreated,  // fills the preset list
-  kIgnoreCaseToggle,
-  kPresetRow,
-  kCountGuard,
-  kMatch,
-  kCodeSnippet,
-  kPatternBuilder,
-  kCount,  // the number of handlers
+  kWindowCreated, kIgnoreCaseToggle, kPresetRow, kCountGuard, kMatch, kCodeSnippet, kPatternBuilder, kCount
 };
 
 }  // namespace resources

@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include "forms/registry/mouse_pointer.h"
-#include "forms/registry/property_index.h"
 #include "forms/registry/property_values.h"
 #include "forms/registry/window_builder.h"
 #include "forms/registry/window_registry.h"

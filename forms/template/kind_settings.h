@@ -15,13 +15,9 @@ constexpr Colour kButtonFace = 0xFF000000;
 constexpr Colour kBlack = 0x000000;
 constexpr Colour kWhite = 0xFFFFFF;
 
-// Alignment values: horizontal (h_align, alignment, caption_alignment, a
-// column's alignment) and vertical (v_align).
-constexpr uint32_t kAlignLeft = 0, kAlignCentre = 1, kAlignRight = 2;
-constexpr uint32_t kAlignTop = 0, kAlignMiddle = 1, kAlignBottom = 2;
-
-// Border values of edit boxes, labels and report lists; the gradient frame
-// is the label's only.
+// Values of the alignment fields (horizontal, then v_align), and of the
+// border of edit boxes, labels and report lists (the gradient: labels only).
+constexpr uint32_t kAlignLeft = 0, kAlignCentre = 1, kAlignRight = 2, kAlignTop = 0, kAlignMiddle = 1, kAlignBottom = 2;
 constexpr uint32_t kNoBorder = 0, kSunkenBorder = 1, kRaisedBorder = 2, kThinEdgeBorder = 3;
 constexpr uint32_t kSunkenRaisedBorder = 4, kOnePixelBorder = 5, kGradientBorder = 6;
 
@@ -32,7 +28,7 @@ struct FontDescription {
   int32_t weight = 400;
   uint8_t italic = 0, underline = 0, strike_out = 0, char_set = 0;
   uint8_t out_precision = 0, clip_precision = 0, quality = 0, pitch_and_family = 0;
-  std::string face;  // GBK, at most 31 bytes (longer is cut on writing); empty = default face for the character set
+  std::string face{};  // GBK, at most 31 bytes (longer is cut on writing); empty = default face for the character set
 
   bool operator==(const FontDescription&) const = default;
 };
@@ -40,13 +36,10 @@ using Block = std::vector<uint8_t>;
 
 struct WindowSettings {
   static constexpr uint32_t kHighestVersion = 6;
-  // border: none, or a caption bar with a sizing or a fixed frame, plain, as
-  // a tool window or with a sunken client edge.
+  // border (a caption bar above 0) and position
   static constexpr uint32_t kBorderless = 0, kSizable = 1, kFixed = 2, kSizableTool = 3, kFixedTool = 4;
   static constexpr uint32_t kSizableSunken = 5, kFixedSunken = 6;
-  // position
   static constexpr uint32_t kStoredPlace = 0, kCentred = 1, kMinimised = 2, kMaximised = 3;
-
   uint32_t version = kHighestVersion;
   uint32_t border = 2, picture_mode = 1;
   Colour background = kButtonFace;
@@ -56,27 +49,22 @@ struct WindowSettings {
   uint32_t drag_anywhere = 0, shape = 0;         // version >= 3
   uint32_t always_on_top = 0;                    // version >= 4
   uint32_t keep_caption_active = 0;              // version >= 5
-  std::string class_name;                        // version 6
-  Block background_picture, icon, background_sound;
-  std::string caption, help_file;
+  std::string class_name{};                      // version 6
+  Block background_picture{}, icon{}, background_sound{};
+  std::string caption{}, help_file{};
 
   bool operator==(const WindowSettings&) const = default;
 };
 
 struct EditBoxSettings {
   static constexpr uint32_t kHighestVersion = 2;
-  // scroll_bars: bits of a multi-line box.
-  static constexpr uint32_t kNoScrollBars = 0, kHorizontalScrollBar = 1, kVerticalScrollBar = 2;
-  // input_mode: free, read-only, password, or what may be typed: "0"-"9" and
+  static constexpr uint32_t kNoScrollBars = 0, kHorizontalScrollBar = 1, kVerticalScrollBar = 2;  // bits
+  // input_mode: free, read-only, password, or typing limited to "0"-"9" and
   // "-" (integer text, short, integer, long), also "." (decimal text, float,
-  // double), or only "0"-"9" (byte).
-  enum InputMode : uint32_t {
-    kFreeInput, kReadOnlyInput, kPasswordInput, kIntegerTextInput, kDecimalTextInput, kByteInput,
-    kShortInput, kIntegerInput, kLongInput, kFloatInput, kDoubleInput,
-  };
-  // case_conversion of typed letters
-  static constexpr uint32_t kKeepCase = 0, kToLowerCase = 1, kToUpperCase = 2;
-
+  // double), or to "0"-"9" (byte).
+  enum InputMode : uint32_t { kFreeInput, kReadOnlyInput, kPasswordInput, kIntegerTextInput, kDecimalTextInput,
+                              kByteInput, kShortInput, kIntegerInput, kLongInput, kFloatInput, kDoubleInput };
+  static constexpr uint32_t kKeepCase = 0, kToLowerCase = 1, kToUpperCase = 2;  // case_conversion
   uint32_t version = kHighestVersion;
   uint32_t border = 1;
   Colour text_colour = kBlack, background = kWhite;
@@ -85,9 +73,9 @@ struct EditBoxSettings {
   uint16_t password_char = '*';
   uint32_t case_conversion = 0, spinner_mode = 0, spinner_min = 0, spinner_max = 100;
   uint32_t selection_start = 0, selection_length = 0;
-  std::optional<FontDescription> font;
-  std::string content;
-  std::string data_source, data_column;          // version 2
+  std::optional<FontDescription> font{};
+  std::string content{};
+  std::string data_source{}, data_column{};      // version 2
 
   bool operator==(const EditBoxSettings&) const = default;
 };
@@ -101,10 +89,10 @@ struct LabelSettings {
   uint32_t picture_mode = 0, gradient_mode = 0;
   Colour gradient1 = 0, gradient2 = 0, gradient3 = 0;
   uint32_t h_align = 0, v_align = 1, word_wrap = 0;
-  std::optional<FontDescription> font;
-  Block picture;
-  std::string caption;
-  std::string data_source, data_column;          // version 2
+  std::optional<FontDescription> font{};
+  Block picture{};
+  std::string caption{};
+  std::string data_source{}, data_column{};      // version 2
 
   bool operator==(const LabelSettings&) const = default;
 };
@@ -114,9 +102,9 @@ struct ButtonSettings {
   static constexpr uint32_t kPushButton = 0, kDefaultButton = 1;  // type
   uint32_t version = kHighestVersion;
   uint32_t type = 0, h_align = 1, v_align = 1;
-  Block picture;
-  std::optional<FontDescription> font;
-  std::string caption;
+  Block picture{};
+  std::optional<FontDescription> font{};
+  std::string caption{};
 
   bool operator==(const ButtonSettings&) const = default;
 };
@@ -127,10 +115,10 @@ struct CheckBoxSettings {
   uint32_t push_like = 0, flat = 0, caption_left = 0, h_align = 0, v_align = 1;
   Colour text_colour = kBlack, background = kButtonFace;
   uint32_t ticked = 0;
-  Block picture;
-  std::optional<FontDescription> font;
-  std::string caption;
-  std::string data_source, data_column;          // version 2
+  Block picture{};
+  std::optional<FontDescription> font{};
+  std::string caption{};
+  std::string data_source{}, data_column{};      // version 2
 
   bool operator==(const CheckBoxSettings&) const = default;
 };
@@ -140,8 +128,8 @@ struct GroupBoxSettings {
   uint32_t version = kHighestVersion;
   uint32_t caption_alignment = 0;
   Colour text_colour = kBlack, background = kButtonFace;
-  std::optional<FontDescription> font;
-  std::string caption;
+  std::optional<FontDescription> font{};
+  std::string caption{};
 
   bool operator==(const GroupBoxSettings&) const = default;
 };
@@ -154,11 +142,11 @@ struct ComboBoxSettings {
   uint32_t extra_item_height = 0;
   Colour text_colour = kBlack, background = kWhite;
   int32_t current_item = -1;
-  std::optional<FontDescription> font;
-  std::vector<uint32_t> item_values;             // may be shorter than items; stored as whole u32s
-  std::string content;
-  std::vector<std::string> items;                // GBK; written with a u16 count, 0xFFFF + u32 when large
-  std::string data_source, data_column;          // version >= 2
+  std::optional<FontDescription> font{};
+  std::vector<uint32_t> item_values{};           // may be shorter than items; stored as whole u32s
+  std::string content{};
+  std::vector<std::string> items{};              // GBK; written with a u16 count, 0xFFFF + u32 when large
+  std::string data_source{}, data_column{};      // version >= 2
   uint32_t version3_flag = 0;                    // version 3
 
   bool operator==(const ComboBoxSettings&) const = default;
@@ -169,7 +157,7 @@ struct ListColumn {
   int32_t image = -1;
   uint32_t alignment = 0;  // 0 left, 1 centre, 2 right
   uint32_t width = 0;
-  std::string title;       // GBK
+  std::string title{};     // GBK
 
   bool operator==(const ListColumn&) const = default;
 };
@@ -177,7 +165,7 @@ struct ListColumn {
 struct ListInitialRow {    // one record of the initial-rows block
   uint8_t sub_item = 0;    // 0 starts a new row; non-zero sets the next sub-item of the last row
   int32_t image = -1, state_image = -1, indent = 0, item_value = 0;
-  std::string text, skipped_text;
+  std::string text{}, skipped_text{};
 
   bool operator==(const ListInitialRow&) const = default;
 };
@@ -194,11 +182,11 @@ struct ReportListSettings {
   uint32_t edit_labels = 0, sort = 0, check_boxes = 0, flat_scroll_bars = 0, single_selection = 0;
   int32_t initial_current_row = -1;
   uint32_t always_show_selection = 0;
-  std::optional<FontDescription> font;
-  Block header_images, item_images;
-  std::vector<ListColumn> columns;
-  Block state_images;
-  std::vector<ListInitialRow> initial_rows;
+  std::optional<FontDescription> font{};
+  Block header_images{}, item_images{};
+  std::vector<ListColumn> columns{};
+  Block state_images{};
+  std::vector<ListInitialRow> initial_rows{};
 
   bool operator==(const ReportListSettings&) const = default;
 };

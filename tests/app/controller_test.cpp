@@ -62,7 +62,7 @@ TEST_F(ControllerTest, DeletingTheLastCountCharacterPutsOneBack) {
 }
 
 TEST_F(ControllerTest, ProgramWriteOfAnEmptyCountRunsTheGuardAgainSynchronously) {
-  rt::Runtime().write_property(app::kMainWindow, control::kContainedCount, app::property::kText,
+  rt::Runtime().write_property(app::kMainWindow, control::kContainedCount, app::property::kEditBoxText,
                                app::property::kWholeValue, 0);
   EXPECT_EQ(BoxText(control::kContainedCount), "1");
 }
@@ -77,7 +77,7 @@ TEST_F(ControllerTest, ChoosingALanguageChangesNothing) {
   QWidget* combo = Widget(control::kSnippetLanguage);
   combo->setFocus();
   QTest::keyClick(combo, Qt::Key_Down);
-  EXPECT_EQ(rt::Runtime().read_property(app::kMainWindow, control::kSnippetLanguage, app::property::kCurrentItem,
+  EXPECT_EQ(rt::Runtime().read_property(app::kMainWindow, control::kSnippetLanguage, app::property::kComboBoxCurrentItem,
                                        app::property::kWholeValue),
             1u);
   EXPECT_EQ(BoxText(control::kSnippet), "");

@@ -131,7 +131,7 @@ TEST_F(MatchButtonTest, MatchesOfSingleBytesOfCharactersStandOnLinesOfTheirOwn) 
 }
 
 void WriteBox(uint32_t control_id, const std::string& gbk) {
-  rt::Runtime().write_property(app::kMainWindow, control_id, app::property::kText, app::property::kWholeValue,
+  rt::Runtime().write_property(app::kMainWindow, control_id, app::property::kEditBoxText, app::property::kWholeValue,
                                uint64_t(uintptr_t(gbk.c_str())));
 }
 

@@ -80,7 +80,7 @@ inline int RunWholeWorkbench() {
 
 // The text property of an edit box, as GBK bytes.
 inline std::string BoxText(uint32_t control_id) {
-  const uint64_t value = rt::Runtime().read_property(app::kMainWindow, control_id, app::property::kText,
+  const uint64_t value = rt::Runtime().read_property(app::kMainWindow, control_id, app::property::kEditBoxText,
                                                      app::property::kWholeValue);
   char* text = reinterpret_cast<char*>(uintptr_t(value));
   std::string bytes = text ? text : "";
@@ -126,7 +126,7 @@ inline void Click(uint32_t control_id) {
 }
 
 inline bool Ticked(uint32_t control_id) {
-  return rt::Runtime().read_property(app::kMainWindow, control_id, app::property::kTicked,
+  return rt::Runtime().read_property(app::kMainWindow, control_id, app::property::kCheckBoxTicked,
                                      app::property::kWholeValue) == 1;
 }
 

@@ -8,7 +8,7 @@
 
 #include <QTest>
 
-#include "forms/registry/property_index.h"
+#include "forms/registry/property_access.h"
 #include "forms/registry/window_registry.h"
 #include "runtime/memory.h"
 #include "runtime/notify.h"
