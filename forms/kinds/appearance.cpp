@@ -31,16 +31,16 @@ QFont ToQFont(const std::optional<FontDescription>& font) {
 
 Qt::Alignment HorizontalAlignment(uint32_t stored) {
   switch (stored) {
-    case 1: return Qt::AlignHCenter;
-    case 2: return Qt::AlignRight;
+    case kAlignCentre: return Qt::AlignHCenter;
+    case kAlignRight: return Qt::AlignRight;
     default: return Qt::AlignLeft;
   }
 }
 
 Qt::Alignment VerticalAlignment(uint32_t stored) {
   switch (stored) {
-    case 0: return Qt::AlignTop;
-    case 2: return Qt::AlignBottom;
+    case kAlignTop: return Qt::AlignTop;
+    case kAlignBottom: return Qt::AlignBottom;
     default: return Qt::AlignVCenter;
   }
 }

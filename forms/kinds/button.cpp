@@ -15,8 +15,8 @@ namespace {
 
 const char* TextAlignStyle(uint32_t h_align) {
   switch (h_align) {
-    case 0: return "text-align: left;";
-    case 2: return "text-align: right;";
+    case kAlignLeft: return "text-align: left;";
+    case kAlignRight: return "text-align: right;";
     default: return "";
   }
 }
@@ -36,7 +36,7 @@ class ButtonControl : public SettingsControl<ButtonSettings, QPushButton> {
     QObject::connect(widget_, &QPushButton::clicked, [this] { Press(); });
   }
 
-  bool IsDefault() const { return settings_.type == 1; }
+  bool IsDefault() const { return settings_.type == ButtonSettings::kDefaultButton; }
   void Press() { RaiseEvent(0); }
 
  protected:

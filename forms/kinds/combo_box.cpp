@@ -20,7 +20,6 @@
 namespace forms {
 namespace {
 
-constexpr uint32_t kDropDownList = 2;
 
 // Sorts the items by their bytes, keeping each stored item value with its item.
 void SortItems(ComboBoxSettings& settings) {
@@ -54,10 +53,10 @@ ComboBoxControl::ComboBoxControl(const CreateParams& params, ComboBoxSettings se
 
 void ComboBoxControl::CreateBox(const CreateParams& params) {
   widget_ = new QComboBox(params.parent);
-  widget_->setEditable(settings_.type != kDropDownList);
+  widget_->setEditable(settings_.type != ComboBoxSettings::kDropDownList);
   PlaceControlWidget(widget_, *params.unit);
   // The stored height covers box and list; the list gets what the box leaves.
-  if (settings_.type != 0) {
+  if (settings_.type != ComboBoxSettings::kSimple) {
     const int dropped = std::max(params.unit->height, kLeastDroppedHeight);
     widget_->view()->setMinimumHeight(std::max(0, dropped - widget_->height()));
   }

@@ -75,7 +75,7 @@ void EditBoxControl::ApplyAppearance() {
   SetFieldColours(box, settings_.text_colour, settings_.background);
   const Qt::Alignment alignment = HorizontalAlignment(settings_.alignment);
   if (line_) {
-    line_->setFrame(settings_.border != 0);
+    line_->setFrame(settings_.border != kNoBorder);
     line_->setAlignment(alignment | Qt::AlignVCenter);
     // A single-line box is at least as high as its font's text plus two edges.
     const int least = line_->fontMetrics().height() + 2 * kEdgeHeight;

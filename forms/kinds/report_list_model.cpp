@@ -25,7 +25,7 @@ Qt::Alignment ColumnAlignment(const std::vector<ListColumn>& columns, int column
   if (size_t(column) >= columns.size()) return Qt::AlignLeft | Qt::AlignVCenter;
   const uint32_t alignment = columns[size_t(column)].alignment;
   const Qt::Alignment horizontal =
-      alignment == 1 ? Qt::AlignHCenter : alignment == 2 ? Qt::AlignRight : Qt::AlignLeft;
+      alignment == kAlignCentre ? Qt::AlignHCenter : alignment == kAlignRight ? Qt::AlignRight : Qt::AlignLeft;
   return horizontal | Qt::AlignVCenter;
 }
 

@@ -18,14 +18,14 @@ void SetFieldColours(QWidget* widget, Colour text, Colour field) {
 
 void ApplyFrameBorder(QFrame* frame, uint32_t border) {
   switch (border) {
-    case 0:
+    case kNoBorder:
       frame->setFrameStyle(QFrame::NoFrame);
       break;
-    case 2:
+    case kRaisedBorder:
       frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
       break;
-    case 3:
-    case 5:
+    case kThinEdgeBorder:
+    case kOnePixelBorder:
       frame->setFrameStyle(QFrame::Box | QFrame::Plain);
       frame->setLineWidth(1);
       break;

@@ -42,9 +42,9 @@ class WindowWidget : public QWidget {
 };
 
 Qt::WindowFlags FlagsFor(const WindowSettings& s) {
-  if (s.border == 0) return Qt::Window | Qt::FramelessWindowHint;
+  if (s.border == WindowSettings::kBorderless) return Qt::Window | Qt::FramelessWindowHint;
   Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-  if (s.border == 3 || s.border == 4) flags |= Qt::Tool;
+  if (s.border == WindowSettings::kSizableTool || s.border == WindowSettings::kFixedTool) flags |= Qt::Tool;
   if (s.control_button != 0) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (s.min_button != 0) flags |= Qt::WindowMinimizeButtonHint;
   if (s.max_button != 0) flags |= Qt::WindowMaximizeButtonHint;
@@ -79,12 +79,13 @@ class WindowControl : public SettingsControl<WindowSettings, WindowWidget> {
   // Reads give 2 while minimised, 3 while maximised, else 0; writes are stored.
   uint32_t PositionState() const {
     if (!widget_) return settings_.position;
-    return widget_->isMinimized() ? 2 : widget_->isMaximized() ? 3 : 0;
+    using S = WindowSettings;
+    return widget_->isMinimized() ? S::kMinimised : widget_->isMaximized() ? S::kMaximised : S::kStoredPlace;
   }
   void StorePosition(uint32_t position) { settings_.position = position; }
 
   void Show() {
-    if (settings_.position == 2) widget_->showMinimized();
+    if (settings_.position == WindowSettings::kMinimised) widget_->showMinimized();
     else widget_->show();
     widget_->raise();
     widget_->activateWindow();
@@ -100,12 +101,12 @@ class WindowControl : public SettingsControl<WindowSettings, WindowWidget> {
   }
 
  private:
-  // Position 1 centres the window in the available area (panels left out) of
-  // the screen it opens on, wherever that screen lies; otherwise the stored
-  // left and top.
+  // A centred window stands in the middle of the available area (panels left
+  // out) of the screen it opens on, wherever that screen lies; any other
+  // opens at the stored left and top.
   QPoint StoredPosition(const UnitRecord& unit) const {
     const QScreen* screen = widget_->screen();
-    if (settings_.position != 1 || screen == nullptr) return {unit.left, unit.top};
+    if (settings_.position != WindowSettings::kCentred || screen == nullptr) return {unit.left, unit.top};
     const QRect area = screen->availableGeometry();
     return {area.x() + (area.width() - unit.width) / 2, area.y() + (area.height() - unit.height) / 2};
   }
