@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "resources/constants.h"
+#include "resources/snippet_languages.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -23,21 +24,27 @@ struct Named {
 // Pairs a constant with its name, for messages.
 #define NAMED(constant) Named{#constant, c::constant}
 
+// Every constant: the ones named here, and each snippet language's label and
+// template from the snippet table.
 const std::vector<Named>& AllConstants() {
-  static const std::vector<Named> all = {
-      NAMED(kPresetCatalogue), NAMED(kPlaceholder), NAMED(kLineBreakMarker), NAMED(kCrLf),
-      NAMED(kCountPrefix), NAMED(kCountSuffix), NAMED(kNoMatch), NAMED(kEnterPattern),
-      NAMED(kEnterStart), NAMED(kEnterEnd), NAMED(kEnterContained), NAMED(kEarlyEndPrefix),
-      NAMED(kEarlyEndSuffix), NAMED(kEarlyEndNoMatch), NAMED(kIgnoreCasePrefix),
-      NAMED(kFullWidthColon), NAMED(kOne), NAMED(kEmpty), NAMED(kSnippetLabelJavaScript),
-      NAMED(kSnippetLabelPhp), NAMED(kSnippetLabelJava), NAMED(kSnippetLabelGo),
-      NAMED(kSnippetLabelPython), NAMED(kSnippetTemplateJavaScript), NAMED(kSnippetTemplatePhp),
-      NAMED(kSnippetTemplateJava), NAMED(kSnippetTemplateGo), NAMED(kSnippetTemplatePython),
-      NAMED(kLazyAnyRest), NAMED(kCloseAnyRest), NAMED(kLookBehindOpen), NAMED(kClose),
-      NAMED(kLazyLookAheadOpen), NAMED(kCloseLazy), NAMED(kLazy), NAMED(kCloseLazyLookAhead),
-      NAMED(kBraceCloseLazyLookAhead), NAMED(kBraceOpen), NAMED(kBraceCloseLazy),
-      NAMED(kBraceCloseAnyRest), NAMED(kBraceCloseDotStar), NAMED(kDotStar),
-  };
+  static const std::vector<Named> all = [] {
+    std::vector<Named> named = {
+        NAMED(kPresetCatalogue), NAMED(kPlaceholder), NAMED(kLineBreakMarker), NAMED(kCrLf),
+        NAMED(kCountPrefix), NAMED(kCountSuffix), NAMED(kNoMatch), NAMED(kEnterPattern),
+        NAMED(kEnterStart), NAMED(kEnterEnd), NAMED(kEnterContained), NAMED(kEarlyEndPrefix),
+        NAMED(kEarlyEndSuffix), NAMED(kEarlyEndNoMatch), NAMED(kIgnoreCasePrefix),
+        NAMED(kFullWidthColon), NAMED(kOne), NAMED(kEmpty),
+        NAMED(kLazyAnyRest), NAMED(kCloseAnyRest), NAMED(kLookBehindOpen), NAMED(kClose),
+        NAMED(kLazyLookAheadOpen), NAMED(kCloseLazy), NAMED(kLazy), NAMED(kCloseLazyLookAhead),
+        NAMED(kBraceCloseLazyLookAhead), NAMED(kBraceOpen), NAMED(kBraceCloseLazy),
+        NAMED(kBraceCloseAnyRest), NAMED(kBraceCloseDotStar), NAMED(kDotStar),
+    };
+    for (const resources::SnippetLanguage& language : resources::SnippetLanguages()) {
+      named.push_back({language.label, language.label});
+      named.push_back({language.label, language.snippet_template});
+    }
+    return named;
+  }();
   return all;
 }
 #undef NAMED
@@ -155,7 +162,7 @@ struct SnippetShape {
   size_t lines;
 };
 
-TEST(SnippetTemplates, HaveTheirSizesAndOnePlaceholderAndNoBackslash) {
+TEST(SnippetTemplates, HaveTheirSizesAndEachThePlaceholderOnce) {
   const std::vector<SnippetShape> shapes = {
       {"JavaScrirp", c::kSnippetTemplateJavaScript, 76, 3},
       {"PHP", c::kSnippetTemplatePhp, 105, 3},
@@ -168,9 +175,12 @@ TEST(SnippetTemplates, HaveTheirSizesAndOnePlaceholderAndNoBackslash) {
     const std::string_view text = shape.text;
     EXPECT_EQ(text.size(), shape.bytes);
     EXPECT_EQ(Lines(text).size(), shape.lines);
-    EXPECT_EQ(CountCharacterwise(text, c::kPlaceholder), 1);
     EXPECT_EQ(text.find('\\'), std::string_view::npos);
-    EXPECT_FALSE(text.ends_with("\r\n"));
+  }
+  for (const resources::SnippetLanguage& language : resources::SnippetLanguages()) {
+    SCOPED_TRACE(language.label);
+    EXPECT_EQ(CountCharacterwise(language.snippet_template, c::kPlaceholder), 1);
+    EXPECT_FALSE(std::string_view(language.snippet_template).ends_with("\r\n"));
   }
 }
 
