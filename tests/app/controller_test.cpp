@@ -77,8 +77,8 @@ TEST_F(ControllerTest, ChoosingALanguageChangesNothing) {
   QWidget* combo = Widget(control::kSnippetLanguage);
   combo->setFocus();
   QTest::keyClick(combo, Qt::Key_Down);
-  EXPECT_EQ(rt::Runtime().read_property(app::kMainWindow, control::kSnippetLanguage, app::property::kComboBoxCurrentItem,
-                                       app::property::kWholeValue),
+  EXPECT_EQ(rt::Runtime().read_property(app::kMainWindow, control::kSnippetLanguage,
+                                       app::property::kComboBoxCurrentItem, app::property::kWholeValue),
             1u);
   EXPECT_EQ(BoxText(control::kSnippet), "");
   EXPECT_EQ(BoxText(control::kPattern), "abc");
