@@ -1,5 +1,7 @@
 // Report lists: creation from the stored settings, the focused-row event,
 // no automatic current row on focus-in, the current-row property, many rows.
+#include <QAccessible>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QTreeView>
 
@@ -54,10 +56,36 @@ TEST_F(ReportListTest, CreationGivesReportFormWithHiddenZeroWidthColumn) {
   EXPECT_EQ(View()->selectionBehavior(), QAbstractItemView::SelectRows);
   EXPECT_EQ(View()->header()->sectionSize(0), 170);
   EXPECT_EQ(View()->header()->sectionSize(1), 0);
-  EXPECT_EQ(View()->font().pixelSize(), 19);
+  // No face stored: a Chinese face, at most as large as stored.
+  EXPECT_LE(View()->font().pixelSize(), 19);
   EXPECT_EQ(View()->font().weight(), QFont::Normal);
-  EXPECT_EQ(View()->font().family(), QApplication::font().family());
+  EXPECT_TRUE(QFontDatabase::families(QFontDatabase::SimplifiedChinese).contains(View()->font().family()));
   EXPECT_EQ(int32_t(Read(kCurrentRow)), -1);
+}
+
+// Rows are children of a list, named by their first cell and described by
+// the others; a row inserted above the rows already asked for shifts them.
+TEST_F(ReportListTest, ScreenReadersMeetAListOfRowsNamedAndDescribedByTheirCells) {
+  OpenList();
+  for (const char* name : {"web", "phone"})
+    List().SetCellText(List().InsertRow(-1, {name}), 1, std::string(name) + "?");
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(View());
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->role(), QAccessible::List);
+  ASSERT_NE(list->child(1), nullptr);
+  EXPECT_EQ(list->child(1)->text(QAccessible::Name), "phone");
+  List().SetCellText(List().InsertRow(0, {"email"}), 1, "email?");
+  ASSERT_EQ(list->childCount(), 3);
+  const char* expected[] = {"email", "web", "phone"};
+  for (int row = 0; row < 3; ++row) {
+    SCOPED_TRACE(row);
+    QAccessibleInterface* item = list->child(row);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->role(), QAccessible::ListItem);
+    EXPECT_EQ(item->text(QAccessible::Name), expected[row]);
+    EXPECT_EQ(item->text(QAccessible::Description), QString(expected[row]) + "?");
+    EXPECT_EQ(list->indexOfChild(item), row);
+  }
 }
 
 TEST_F(ReportListTest, StoredInitialRowsAreInsertedWithTheirSubItems) {
