@@ -4,35 +4,15 @@
 #include <algorithm>
 
 #include <QAbstractButton>
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QRect>
 #include <QStyleOptionButton>
 
 namespace forms {
 
-namespace {
-
-// The other installed faces for Simplified Chinese, fixed-pitch ones left out.
-QStringList OtherChineseFaces(const QString& own) {
-  QStringList faces;
-  for (const QString& face : QFontDatabase::families(QFontDatabase::SimplifiedChinese))
-    if (face != own && !QFontDatabase::isFixedPitch(face)) faces << face;
-  return faces;
-}
-
-}  // namespace
-
 QFont FittedFont(QFont font, const std::function<bool(const QFontMetrics&)>& fits) {
   const int own = QFontInfo(font).pixelSize();
-  font.setPixelSize(own);
-  if (fits(QFontMetrics(font))) return font;
-  for (const QString& face : OtherChineseFaces(font.family())) {
-    QFont other = font;
-    other.setFamily(face);
-    if (fits(QFontMetrics(other))) return other;
-  }
-  for (int pixels = own - 1; pixels >= kSmallestCaptionPixels; --pixels) {
+  for (int pixels = own; pixels >= kSmallestCaptionPixels; --pixels) {
     font.setPixelSize(pixels);
     if (fits(QFontMetrics(font))) return font;
   }
