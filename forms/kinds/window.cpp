@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include "forms/kinds/appearance.h"
+#include "forms/kinds/icon_image.h"
 #include "forms/registry/event_dispatch.h"
 #include "forms/registry/property_entry.h"
 #include "forms/kinds/settings_control.h"
@@ -54,15 +55,10 @@ QAccessibleInterface* WindowAccessible(const QString&, QObject* object) {
   return window ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
 }
 
-// The icon block holds an icon file: naming the format spares Qt from
-// loading every image plugin to find out.
 void SetIcon(QWidget* window, const Block& icon) {
-  static constexpr uint8_t kIconSignature[] = {0, 0, 1, 0};
-  const bool is_ico =
-      icon.size() > 4 && std::equal(std::begin(kIconSignature), std::end(kIconSignature), icon.begin());
-  QPixmap pixmap;
-  if (!icon.empty() && pixmap.loadFromData(icon.data(), uint(icon.size()), is_ico ? "ICO" : nullptr))
-    window->setWindowIcon(pixmap);
+  if (icon.empty()) return;
+  QPixmap pixmap = QPixmap::fromImage(IconImage(icon));
+  if (!pixmap.isNull() || pixmap.loadFromData(icon.data(), uint(icon.size()))) window->setWindowIcon(pixmap);
 }
 
 Qt::WindowFlags FlagsFor(const WindowSettings& s) {

@@ -2,7 +2,8 @@
 // GUI font sizes desktops use, every control keeps its stored rectangle, every
 // caption fits it, the group caption stays above the list inside it and the
 // list shows 17 whole rows. Under a dark or a high-contrast theme palette,
-// text and selection keep their contrast and the focus shows.
+// text and selection keep their contrast and the focus shows. Its icon reads
+// as Qt's icon reader reads it.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -17,7 +18,9 @@
 #include <QTreeView>
 #include <cmath>
 
+#include "forms/kinds/icon_image.h"
 #include "forms/registry/window_registry.h"
+#include "resources/program_data.h"
 #include "tests/app/workbench_driver.h"
 
 namespace app_test {
@@ -187,6 +190,19 @@ TEST(MainWindowUnderAnyTheme, TextAndSelectionKeepTheirContrastAndTheFocusShows)
     EXPECT_NE(button->grab().toImage(), unfocused);
   }
   UseThemePalette(original);
+}
+
+TEST(WindowIcon, ReadsAsQtReadsItAndDamagedFilesAreLeftToQt) {
+  const auto icon = resources::ProgramIcon();
+  const QImage read = forms::IconImage(icon);
+  ASSERT_FALSE(read.isNull());
+  // Qt's reader premultiplies the alpha.
+  EXPECT_EQ(read.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+            QImage::fromData(icon.data(), int(icon.size()), "ICO").convertToFormat(QImage::Format_ARGB32_Premultiplied));
+  for (size_t cut : {size_t(5), size_t(30), icon.size() - 1}) {
+    SCOPED_TRACE(cut);
+    EXPECT_TRUE(forms::IconImage(std::span(icon.data(), cut)).isNull());
+  }
 }
 
 }  // namespace
