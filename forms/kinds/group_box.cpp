@@ -3,7 +3,6 @@
 #include "forms/kinds/group_box.h"
 
 #include <algorithm>
-#include <climits>
 
 #include <QGroupBox>
 #include <QPainter>

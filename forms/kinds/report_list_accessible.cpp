@@ -1,7 +1,6 @@
 // Accessible interfaces of a report list and of its rows.
 #include "forms/kinds/report_list_accessible.h"
 
-#include <algorithm>
 #include <vector>
 
 #include <QAccessibleWidget>
@@ -69,32 +68,26 @@ class RowAccessible : public QAccessibleInterface {
 
 class ListAccessible : public QAccessibleWidget {
  public:
-  explicit ListAccessible(ReportListView* view) : QAccessibleWidget(view, QAccessible::List) {
-    QAbstractItemModel* model = view->model();
-    connections_ = {
-        QObject::connect(model, &QAbstractItemModel::rowsInserted, [this](const QModelIndex&, int first, int last) {
-          rows_.insert(rows_.begin() + std::min<size_t>(first, rows_.size()), size_t(last - first + 1), 0);
-        }),
-        QObject::connect(model, &QAbstractItemModel::rowsAboutToBeRemoved,
-                         [this](const QModelIndex&, int first, int last) { Forget(first, last + 1); }),
-        QObject::connect(model, &QAbstractItemModel::modelAboutToBeReset, [this] { Forget(0, int(rows_.size())); }),
-        QObject::connect(model, &QAbstractItemModel::layoutAboutToBeChanged, [this] { Forget(0, int(rows_.size())); }),
-    };
-  }
+  explicit ListAccessible(ReportListView* view) : QAccessibleWidget(view, QAccessible::List) {}
   ~ListAccessible() override {
-    for (const QMetaObject::Connection& connection : connections_) QObject::disconnect(connection);
-    Forget(0, int(rows_.size()));
+    for (QAccessible::Id id : rows_)
+      if (id != 0) QAccessible::deleteAccessibleInterface(id);
   }
 
-  int childCount() const override { return View()->model()->rowCount(); }
+  int childCount() const override { return View()->model() ? View()->model()->rowCount() : 0; }
 
+  // A row's interface follows its row as rows are inserted or removed; the
+  // one kept for a number that now stands for another row, or for none, is
+  // replaced.
   QAccessibleInterface* child(int row) const override {
     if (row < 0 || row >= childCount()) return nullptr;
     if (rows_.size() < size_t(childCount())) rows_.resize(size_t(childCount()), 0);
-    if (rows_[size_t(row)] == 0)
-      rows_[size_t(row)] =
-          QAccessible::registerAccessibleInterface(new RowAccessible(View(), View()->model()->index(row, 0)));
-    return QAccessible::accessibleInterface(rows_[size_t(row)]);
+    QAccessible::Id& id = rows_[size_t(row)];
+    const auto* kept = id != 0 ? static_cast<RowAccessible*>(QAccessible::accessibleInterface(id)) : nullptr;
+    if (kept != nullptr && kept->isValid() && kept->Row() == row) return QAccessible::accessibleInterface(id);
+    if (id != 0) QAccessible::deleteAccessibleInterface(id);
+    id = QAccessible::registerAccessibleInterface(new RowAccessible(View(), View()->model()->index(row, 0)));
+    return QAccessible::accessibleInterface(id);
   }
 
   int indexOfChild(const QAccessibleInterface* child) const override {
@@ -115,18 +108,8 @@ class ListAccessible : public QAccessibleWidget {
  private:
   ReportListView* View() const { return static_cast<ReportListView*>(widget()); }
 
-  // Drops the interfaces of rows [first, end).
-  void Forget(int first, int end) {
-    end = std::min(end, int(rows_.size()));
-    if (first >= end) return;
-    for (int row = first; row < end; ++row)
-      if (rows_[size_t(row)] != 0) QAccessible::deleteAccessibleInterface(rows_[size_t(row)]);
-    rows_.erase(rows_.begin() + first, rows_.begin() + end);
-  }
-
-  // The registered interface of each row, 0 until a screen reader asks for it.
+  // The registered interface of each row number, 0 until a screen reader asks for it.
   mutable std::vector<QAccessible::Id> rows_;
-  std::vector<QMetaObject::Connection> connections_;
 };
 
 QAccessibleInterface* ListFactory(const QString&, QObject* object) {
