@@ -4,12 +4,18 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMetaObject>
 #include <QObject>
+#include <QScreen>
+#include <QStyle>
 #include <QThread>
 #include <QTranslator>
+#include <QtGui/private/qhighdpiscaling_p.h>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -46,37 +52,64 @@ std::vector<std::pair<QtMsgType, QString>> g_held_messages;
   ExitProcess(1);
 }
 
-// The X display named in the environment; empty when none is.
-std::string DisplayName() {
-  const char* display = std::getenv("DISPLAY");
-  return display != nullptr ? display : "";
+// The desktop entry's name, which is also the AppStream id: under Wayland it
+// is the window's app id, so the compositor finds the entry's icon and name.
+constexpr char kDesktopEntryName[] = "org.example.regex_workbench";
+
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
 }
 
-std::string DisplayProblem() {
-  const std::string display = DisplayName();
-  if (display.empty()) return "no display found (DISPLAY is not set)";
-  return "the display " + display + " cannot be opened";
+// Qt tries Wayland when QT_QPA_PLATFORM names it, or names nothing while a
+// Wayland display is set.
+bool WaylandWanted() {
+  const std::string platform = Environment("QT_QPA_PLATFORM");
+  return platform.empty() ? !Environment("WAYLAND_DISPLAY").empty() : platform.find("wayland") != std::string::npos;
 }
 
-// True when what Qt said so far shows that no display could be reached, as
-// opposed to a platform plugin that could not be loaded; the caller holds
-// g_held_lock.
-bool DisplayUnreachable() {
-  if (DisplayName().empty()) return true;
-  for (const auto& held : g_held_messages)
-    if (held.second.contains(QLatin1String("connect to display"))) return true;
+// A Wayland platform plugin lies where Qt looks for platform plugins.
+bool WaylandPluginInstalled() {
+  QStringList folders;
+  for (const QString& path : QCoreApplication::libraryPaths()) folders << path + "/platforms";
+  folders << qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH").split(':', Qt::SkipEmptyParts);
+  for (const QString& folder : folders)
+    if (!QDir(folder).entryList({"libqwayland-*.so"}, QDir::Files).isEmpty()) return true;
   return false;
 }
 
+// True when something Qt said so far contains the text; the caller holds g_held_lock.
+bool QtSaid(const char* text) {
+  for (const auto& held : g_held_messages)
+    if (held.second.contains(QLatin1String(text))) return true;
+  return false;
+}
+
+// Why no display could be opened, with what to do about it; empty when Qt
+// failed for another reason (a platform plugin that cannot be loaded, for
+// example), whose words then say more. The caller holds g_held_lock.
+std::string DisplayProblem() {
+  const std::string x = Environment("DISPLAY"), wayland = Environment("WAYLAND_DISPLAY");
+  if (WaylandWanted() && !WaylandPluginInstalled())
+    return "Qt's Wayland platform plugin is not installed" +
+           (wayland.empty() ? "" : " for the Wayland display " + wayland) +
+           ": install the package qt6-wayland, or start it with an X display in DISPLAY";
+  const std::string how =
+      ": start it in a desktop session, over SSH with X forwarding (ssh -X), or for a headless check under xvfb-run";
+  if (x.empty() && wayland.empty()) return "no display found (neither WAYLAND_DISPLAY nor DISPLAY is set)" + how;
+  if (!QtSaid("connect to display") && !QtSaid("wl_display")) return {};
+  if (x.empty()) return "the Wayland display " + wayland + " cannot be opened" + how;
+  if (wayland.empty()) return "the display " + x + " cannot be opened" + how;
+  return "neither the Wayland display " + wayland + " nor the display " + x + " can be opened" + how;
+}
+
 // Qt ends with a fatal message when it cannot open its platform: for want of
-// a display, one line of ours says how to give one; for anything else what
-// Qt said is what helps, so it is passed on.
+// a display or of the Wayland plugin, one line of ours says what to do; for
+// anything else what Qt said is what helps, so it is passed on.
 void HoldQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   const std::lock_guard lock(g_held_lock);
   if (type == QtFatalMsg) {
-    if (DisplayUnreachable())
-      FailStart(DisplayProblem() + ": start it in a desktop session, over SSH with X forwarding "
-                "(ssh -X), or for a headless check under xvfb-run");
+    if (const std::string problem = DisplayProblem(); !problem.empty()) FailStart(problem);
     for (const auto& held : g_held_messages) std::fprintf(stderr, "%s\n", held.second.toLocal8Bit().constData());
     FailStart("Qt could not start its platform: " + text.toStdString());
   }
@@ -118,6 +151,7 @@ void CreateApplication(int& argc, char** argv) {
   if (!GbkConverterAvailable())
     FailStart("the C library's GB18030 converter cannot be opened (are glibc's gconv modules installed?)");
   if (argc > 0 && argv[0] != nullptr) g_argv[0] = argv[0];  // Qt sees no option of the command line
+  QGuiApplication::setDesktopFileName(kDesktopEntryName);
   HoldQtMessages();
   g_app = std::make_unique<QApplication>(g_argc, g_argv);
   ReleaseQtMessages();
@@ -126,6 +160,38 @@ void CreateApplication(int& argc, char** argv) {
 }
 
 void DestroyApplication() { g_app.reset(); }
+
+namespace {
+
+// Room for a window manager's frame around a window: its caption bar and borders.
+QSize FrameAllowance() {
+  const int border = 4;
+  return {2 * border, QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border};
+}
+
+// The factor Qt scales the whole interface by, beyond each screen's own.
+qreal& GlobalScaleFactor() {
+  static qreal factor = [] {
+    bool valid = false;
+    const qreal from_environment = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&valid);
+    return valid && from_environment > 0 ? from_environment : 1.0;
+  }();
+  return factor;
+}
+
+}  // namespace
+
+void ScaleToFitScreen(QSize window) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr || window.isEmpty() || !QGuiApplication::allWindows().isEmpty()) return;
+  const QSize needed = window + FrameAllowance();
+  const QSize area = screen->availableGeometry().size();
+  const qreal fit = std::min(qreal(area.width()) / needed.width(), qreal(area.height()) / needed.height());
+  if (fit >= 1) return;
+  // Whole hundredths, rounded down, keep the scaled window inside the area.
+  GlobalScaleFactor() = std::floor(GlobalScaleFactor() * fit * 100) / 100;
+  QHighDpiScaling::setGlobalFactor(GlobalScaleFactor());
+}
 
 bool ApplicationExists() { return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr; }
 

@@ -6,16 +6,26 @@
 #include <functional>
 #include <string>
 
+#include <QSize>
+
 namespace platform {
 
 // Creates the application object once (later calls do nothing), with Qt's own
 // texts in the user's language. Qt gets only the program name from argv, so no
-// command-line option reaches it. Ends the process with status 1 and one line
-// on stderr when the GB18030 converter or a display cannot be opened.
+// command-line option reaches it; its desktop file name is the desktop
+// entry's (the Wayland app id). Ends the process with status 1 and one line on
+// stderr when the GB18030 converter, a display or the Wayland plugin a
+// Wayland display needs is missing.
 void CreateApplication(int& argc, char** argv);
 bool ApplicationExists();
 // Destroys the application object made by CreateApplication.
 void DestroyApplication();
+
+// Lowers the scale of the whole interface so that a fixed window of this size
+// (device-independent pixels), with room for a window manager's frame, fits
+// the available area of the primary screen. Acts only while no window exists
+// and only downwards; does nothing when the window fits.
+void ScaleToFitScreen(QSize window);
 
 // Runs the message loop until QuitMessageLoop; returns the quit code.
 int RunMessageLoop();

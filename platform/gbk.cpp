@@ -72,18 +72,37 @@ struct Tables {
     Converter to_utf16("UTF-16LE", "GB18030");
     converter_opened = to_utf16.IsOpen();
     if (!converter_opened) return;
-    for (int lead = 0x81; lead <= 0xFE; ++lead) {
-      for (int trail = 0x40; trail <= 0xFE; ++trail) {
-        if (!IsGbkTrailByte(uint8_t(trail))) continue;
-        const char pair[2] = {char(lead), char(trail)};
-        const std::u16string u = DecodeSequence(to_utf16, pair, 2);
-        if (u.size() == 2) decode_pairs[uint16_t(lead << 8 | trail)] = u;
-        if (u.size() != 1) continue;
-        decode[(lead - 0x81) * kTrailCount + (trail - 0x40)] = u[0];
-        if (encode[u[0]] == 0) encode[u[0]] = uint16_t(lead << 8 | trail);
-      }
-    }
+    for (int lead = 0x81; lead <= 0xFE; ++lead) FillRow(to_utf16, lead);
     encode[kEuro] = 0x0080;  // code page 936 keeps the euro sign as the single byte 0x80
+  }
+
+ private:
+  // The codes of one lead byte in one conversion (start-up pays for 126
+  // conversions, not 23,940): GB18030 gives each code one UTF-16 unit, or a
+  // surrogate pair. Should the row not convert whole, code by code.
+  void FillRow(Converter& to_utf16, int lead) {
+    std::string row;
+    for (int trail = 0x40; trail <= 0xFE; ++trail)
+      if (IsGbkTrailByte(uint8_t(trail))) row += {char(lead), char(trail)};
+    const std::u16string units = DecodeSequence(to_utf16, row.data(), row.size());
+    size_t at = 0;
+    for (size_t code = 0; code < row.size(); code += 2) {
+      const auto trail = uint8_t(row[code + 1]);
+      if (units.empty()) {
+        Store(lead, trail, DecodeSequence(to_utf16, row.data() + code, 2));
+        continue;
+      }
+      const size_t length = at + 1 < units.size() && QChar::isHighSurrogate(units[at]) ? 2 : 1;
+      Store(lead, trail, units.substr(std::min(at, units.size()), length));
+      at += length;
+    }
+  }
+
+  void Store(int lead, uint8_t trail, const std::u16string& u) {
+    if (u.size() == 2) decode_pairs[uint16_t(lead << 8 | trail)] = u;
+    if (u.size() != 1) return;
+    decode[(lead - 0x81) * kTrailCount + (trail - 0x40)] = u[0];
+    if (encode[u[0]] == 0) encode[u[0]] = uint16_t(lead << 8 | trail);
   }
 };
 

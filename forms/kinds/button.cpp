@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "forms/kinds/appearance.h"
+#include "forms/kinds/caption_font.h"
 #include "forms/registry/property_entry.h"
 #include "forms/kinds/settings_control.h"
 #include "platform/gbk.h"
@@ -42,8 +43,20 @@ class ButtonControl : public SettingsControl<ButtonSettings, QPushButton> {
  protected:
   void ApplySettings() override {
     widget_->setText(platform::GbkToQString(settings_.caption));
-    widget_->setFont(ToQFont(settings_.font));
-    widget_->setStyleSheet(TextAlignStyle(settings_.h_align));
+    SetAlignmentStyle(TextAlignStyle(settings_.h_align));
+    // The style reserves a margin beside the caption only in its size hint; it
+    // is kept here too, so that the caption never touches the frame.
+    const int margin = widget_->style()->pixelMetric(QStyle::PM_ButtonMargin) / 2;
+    widget_->setFont(FittedButtonFont(widget_, ToQFont(settings_.font), QStyle::SE_PushButtonContents, margin));
+  }
+
+ private:
+  // A style sheet cuts the button off its window's palette, so a button with
+  // one keeps the palette it has.
+  void SetAlignmentStyle(const char* sheet) {
+    const QPalette palette = widget_->palette();
+    widget_->setStyleSheet(sheet);
+    if (*sheet != '\0') widget_->setPalette(palette);
   }
 };
 

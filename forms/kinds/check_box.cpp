@@ -4,6 +4,7 @@
 #include <QCheckBox>
 
 #include "forms/kinds/appearance.h"
+#include "forms/kinds/caption_font.h"
 #include "forms/registry/property_entry.h"
 #include "platform/gbk.h"
 #include "runtime/type_tag.h"
@@ -26,11 +27,11 @@ void CheckBoxControl::CreateBox(const CreateParams& params) {
 }
 
 void CheckBoxControl::ApplyAppearance() {
-  if (settings_.font) widget_->setFont(ToQFont(settings_.font));
   SetTextColour(widget_, settings_.text_colour);
   SetBackground(widget_, settings_.background);
   // The box on the right of its caption.
   if (settings_.caption_left) widget_->setLayoutDirection(Qt::RightToLeft);
+  widget_->setFont(FittedButtonFont(widget_, ToQFont(settings_.font), QStyle::SE_CheckBoxContents));
 }
 
 std::vector<uint8_t> CheckBoxControl::CurrentPropertyBytes() const {

@@ -9,10 +9,13 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include "forms/kinds/item_height_delegate.h"
 #include "forms/registry/property_entry.h"
 #include "forms/kinds/appearance.h"
+#include "forms/kinds/caption_font.h"
 #include "forms/kinds/widget_styling.h"
 #include "platform/gbk.h"
 #include "runtime/type_tag.h"
@@ -44,6 +47,7 @@ ComboBoxControl::ComboBoxControl(const CreateParams& params, ComboBoxSettings se
   CreateBox(params);
   ApplyAppearance();
   AddItems();
+  FitItems();
   SetCurrentItem(std::clamp<int64_t>(settings_.current_item, -1, int64_t(ItemCount()) - 1));
   ApplyEditPart();
   // `activated` comes from a person's choice only; `currentIndexChanged`
@@ -63,7 +67,6 @@ void ComboBoxControl::CreateBox(const CreateParams& params) {
 }
 
 void ComboBoxControl::ApplyAppearance() {
-  if (settings_.font) widget_->setFont(ToQFont(settings_.font));
   SetFieldColours(widget_, settings_.text_colour, settings_.background);
   if (settings_.extra_item_height != 0) {
     QAbstractItemDelegate* base = widget_->itemDelegate();
@@ -79,6 +82,20 @@ void ComboBoxControl::AddItems() {
         i < settings_.item_values.size() ? QVariant(settings_.item_values[i]) : QVariant();
     widget_->addItem(platform::GbkToQString(settings_.items[i]), value);
   }
+}
+
+// A font in which every item fits the box's text field, whichever is chosen.
+void ComboBoxControl::FitItems() {
+  QStyleOptionComboBox option;
+  option.initFrom(widget_);
+  option.editable = widget_->isEditable();
+  const QSize field =
+      widget_->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, widget_).size();
+  widget_->setFont(FittedFont(ToQFont(settings_.font), [&](const QFontMetrics& metrics) {
+    for (int item = 0; item < widget_->count(); ++item)
+      if (!TextFits(metrics, widget_->itemText(item), field)) return false;
+    return metrics.height() <= field.height();
+  }));
 }
 
 void ComboBoxControl::ApplyEditPart() {

@@ -39,6 +39,7 @@ class ComboBoxControl : public WidgetControl<ComboBoxSettings, QComboBox> {
   void CreateBox(const CreateParams& params);
   void ApplyAppearance();
   void AddItems();
+  void FitItems();
   void ApplyEditPart();
 };
 

@@ -13,6 +13,7 @@
 #include "forms/registry/property_entry.h"
 #include "forms/kinds/typed_text_filter.h"
 #include "forms/kinds/appearance.h"
+#include "forms/kinds/caption_font.h"
 #include "forms/multi_line/multi_line_view.h"
 #include "forms/multi_line/nul_free_text.h"
 #include "forms/kinds/widget_styling.h"
@@ -71,17 +72,21 @@ void EditBoxControl::CreateEditor(const CreateParams& params) {
 
 void EditBoxControl::ApplyAppearance() {
   QWidget* box = editor();
-  if (settings_.font) box->setFont(ToQFont(settings_.font));
   SetFieldColours(box, settings_.text_colour, settings_.background);
   const Qt::Alignment alignment = HorizontalAlignment(settings_.alignment);
   if (line_) {
     line_->setFrame(settings_.border != kNoBorder);
     line_->setAlignment(alignment | Qt::AlignVCenter);
-    // A single-line box is at least as high as its font's text plus two edges.
+    // A font whose line fits the stored height; and, should not even the
+    // smallest, a single-line box at least as high as its font's text plus two edges.
+    line_->setFont(FittedFont(ToQFont(settings_.font), [this](const QFontMetrics& metrics) {
+      return metrics.height() + 2 * kEdgeHeight <= line_->height();
+    }));
     const int least = line_->fontMetrics().height() + 2 * kEdgeHeight;
     if (line_->height() < least) line_->resize(line_->width(), least);
     return;
   }
+  if (settings_.font) box->setFont(ToQFont(settings_.font));
   ApplyFrameBorder(lines_, settings_.border);
   QTextOption option = lines_->document()->defaultTextOption();
   option.setAlignment(alignment);

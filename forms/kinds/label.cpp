@@ -1,12 +1,13 @@
 // The label kind: our own painted widget. It fills its rectangle with the
 // background colour and draws the caption on one line (or wrapped), with no
-// prefix processing, in the stored alignment.
+// prefix processing, in the stored alignment and a font that fits it.
 #include "forms/kinds/label.h"
 
+#include <QLabel>
 #include <QPainter>
-#include <QWidget>
 
 #include "forms/kinds/appearance.h"
+#include "forms/kinds/caption_font.h"
 #include "forms/registry/property_entry.h"
 #include "forms/kinds/settings_control.h"
 #include "platform/gbk.h"
@@ -16,17 +17,35 @@ namespace forms {
 namespace {
 
 // The painted surface; it reads the settings of its control on every paint.
-class LabelWidget : public QWidget {
+// It is a QLabel only for what Qt does with one: screen readers read its
+// text, and as a box's buddy it gives the box its name. Its own painting
+// replaces QLabel's.
+class LabelWidget : public QLabel {
  public:
-  LabelWidget(QWidget* parent, const LabelSettings& settings) : QWidget(parent), settings_(settings) {
+  LabelWidget(QWidget* parent, const LabelSettings& settings) : QLabel(parent), settings_(settings) {
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::ArrowCursor);
+    setTextFormat(Qt::PlainText);
   }
 
   int TextFlags() const {
     const int h = int(HorizontalAlignment(settings_.h_align));
     if (settings_.word_wrap != 0) return h | Qt::AlignTop | Qt::TextWordWrap;
     return h | int(VerticalAlignment(settings_.v_align)) | Qt::TextSingleLine;
+  }
+
+  QString Caption() const { return platform::GbkToQString(settings_.caption); }
+
+  // The caption for Qt, with "&" doubled: the label processes no prefix, so
+  // no letter of it may become a shortcut to its buddy.
+  void ShowCaption() {
+    setText(Caption().replace('&', QStringLiteral("&&")));
+    const QString caption = Caption();
+    const int flags = TextFlags();
+    setFont(FittedFont(ToQFont(settings_.font), [&](const QFontMetrics& metrics) {
+      return TextFits(metrics, caption, size(), flags);
+    }));
+    update();
   }
 
  protected:
@@ -37,8 +56,7 @@ class LabelWidget : public QWidget {
       painter.setPen(palette().color(QPalette::Dark));
       painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    painter.setFont(ToQFont(settings_.font));
-    const QString caption = platform::GbkToQString(settings_.caption);
+    const QString caption = Caption();
     DrawEffect(painter, caption);
     painter.setPen(ToQColor(settings_.text_colour));
     painter.drawText(rect(), TextFlags(), caption);
@@ -62,10 +80,11 @@ class LabelControl : public SettingsControl<LabelSettings, LabelWidget> {
       : SettingsControl(params, std::move(settings)) {
     widget_ = new LabelWidget(params.parent, settings_);
     PlaceControlWidget(widget_, *params.unit);
+    widget_->ShowCaption();
   }
 
  protected:
-  void ApplySettings() override { widget_->update(); }
+  void ApplySettings() override { widget_->ShowCaption(); }
 };
 
 using namespace type_code;
@@ -87,5 +106,10 @@ constexpr PropertyEntry kProperties[] = {
 }  // namespace
 
 const KindInfo kLabelKind{rt::tag::kLabel, kProperties, &Create<LabelControl, ReadLabelSettings>};
+
+void SetLabelledBox(Control* label, QWidget* box) {
+  if (auto* control = dynamic_cast<LabelControl*>(label); control && control->widget())
+    static_cast<QLabel*>(control->widget())->setBuddy(box);
+}
 
 }  // namespace forms

@@ -2,18 +2,23 @@
 // stored settings, rows, the current-row property and the focus event.
 #include "forms/kinds/report_list.h"
 
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 
+#include "forms/kinds/report_list_accessible.h"
 #include "forms/kinds/report_list_model.h"
 #include "forms/kinds/report_list_view.h"
 #include "forms/registry/property_entry.h"
 #include "forms/kinds/appearance.h"
+#include "forms/kinds/caption_font.h"
 #include "forms/kinds/widget_styling.h"
 #include "runtime/type_tag.h"
 
 namespace forms {
 namespace {
+
+constexpr int kRowPadding = 4;
 
 // The rows as initial-row records, so that a list built anew holds them again.
 std::vector<ListInitialRow> InitialRowsOf(const std::vector<ReportRow>& rows) {
@@ -29,6 +34,7 @@ std::vector<ListInitialRow> InitialRowsOf(const std::vector<ReportRow>& rows) {
 
 ReportListControl::ReportListControl(const CreateParams& params, ReportListSettings settings)
     : WidgetControl(params, std::move(settings)) {
+  PresentReportListsAsLists();
   CreateView(params);
   ApplyAppearance();
   ApplyColumns();
@@ -58,8 +64,13 @@ void ReportListControl::CreateView(const CreateParams& params) {
   PlaceControlWidget(widget_, *params.unit);
 }
 
+// Rows as high as a list view makes them for its font, the character height
+// and four pixels, whatever face draws them; the font fitted into that.
 void ReportListControl::ApplyAppearance() {
-  if (settings_.font) widget_->setFont(ToQFont(settings_.font));
+  const QFont font = ToQFont(settings_.font);
+  const int row_height = QFontInfo(font).pixelSize() + kRowPadding;
+  model_->SetRowHeight(row_height);
+  widget_->setFont(FittedFont(font, [&](const QFontMetrics& metrics) { return metrics.height() <= row_height; }));
   SetFieldColours(widget_, settings_.text_colour, settings_.background);
   ApplyFrameBorder(widget_, settings_.border);
 }

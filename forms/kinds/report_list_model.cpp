@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include <QSize>
+
 #include "platform/gbk.h"
 
 namespace forms {
@@ -41,6 +43,7 @@ QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, i
 QVariant ReportListModel::data(const QModelIndex& index, int role) const {
   if (!HasCell(index.row(), index.column())) return {};
   if (role == Qt::TextAlignmentRole) return int(ColumnAlignment(columns_, index.column()));
+  if (role == Qt::SizeHintRole && row_height_ > 0) return QSize(0, row_height_);
   if (role != Qt::DisplayRole) return {};
   const ReportRow& row = rows_[size_t(index.row())];
   const size_t column = size_t(index.column());

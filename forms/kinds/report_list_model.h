@@ -38,10 +38,13 @@ class ReportListModel : public QAbstractTableModel {
   std::optional<std::string> CellText(int row, int column) const;
   bool HasCell(int row, int column) const;
   const std::vector<ReportRow>& rows() const { return rows_; }
+  // Every row this many pixels high, whatever the font; 0 leaves it to the view.
+  void SetRowHeight(int pixels) { row_height_ = pixels; }
 
  private:
   std::vector<ListColumn> columns_;
   int column_count_;
+  int row_height_ = 0;
   std::vector<ReportRow> rows_;
 };
 

@@ -1,6 +1,7 @@
 // The report list's view: focused-row changes and the focus-in rule.
 #include "forms/kinds/report_list_view.h"
 
+#include <QAccessible>
 #include <QItemSelectionModel>
 #include <utility>
 
@@ -30,6 +31,30 @@ void ReportListView::mousePressEvent(QMouseEvent* event) {
   QTreeView::mousePressEvent(event);
   pressing_ = false;
   if (std::exchange(focused_row_pending_, false)) emit FocusedRowChanged();
+}
+
+// QTreeView's own tell screen readers of a cell by its number in the tree of
+// cells; these skip them and tell of the row, the list's child.
+void ReportListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  QAbstractItemView::currentChanged(current, previous);
+  viewport()->update();  // the focus frame spans the whole row
+  if (!QAccessible::isActive() || !current.isValid() || !hasFocus()) return;
+  QAccessibleEvent event(this, QAccessible::Focus);
+  event.setChild(current.row());
+  QAccessible::updateAccessibility(&event);
+}
+
+void ReportListView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+  QAbstractItemView::selectionChanged(selected, deselected);
+  if (!QAccessible::isActive()) return;
+  const std::pair<QAccessible::Event, const QItemSelection&> changes[] = {{QAccessible::SelectionAdd, selected},
+                                                                         {QAccessible::SelectionRemove, deselected}};
+  for (const auto& [change, rows] : changes) {
+    if (rows.isEmpty()) continue;
+    QAccessibleEvent event(this, change);
+    event.setChild(rows.indexes().first().row());
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 void ReportListView::OnCurrentChanged(const QModelIndex& current, const QModelIndex& previous) {

@@ -1,6 +1,7 @@
 // The report list's item view: a QTreeView in report form that tells when a
 // different row becomes the focused row, and that does not make the first
-// row current on a keyboard focus-in as Qt item views otherwise do.
+// row current on a keyboard focus-in as Qt item views otherwise do. Screen
+// readers hear of rows, as the list presents itself (report_list_accessible.h).
 #pragma once
 
 #include <QTreeView>
@@ -22,6 +23,8 @@ class ReportListView : public QTreeView {
  protected:
   void focusInEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+  void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
 
  private:
   void OnCurrentChanged(const QModelIndex& current, const QModelIndex& previous);

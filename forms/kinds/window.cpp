@@ -2,6 +2,9 @@
 // system menu, Esc) destroys the window's controls through the unload path.
 #include "forms/kinds/window.h"
 
+#include <algorithm>
+
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QPixmap>
@@ -9,11 +12,13 @@
 #include <QWidget>
 
 #include "forms/kinds/appearance.h"
+#include "forms/kinds/icon_image.h"
 #include "forms/registry/event_dispatch.h"
 #include "forms/registry/property_entry.h"
 #include "forms/kinds/settings_control.h"
 #include "forms/kinds/window_keys.h"
 #include "forms/registry/window_unload.h"
+#include "platform/application.h"
 #include "platform/gbk.h"
 #include "runtime/type_tag.h"
 
@@ -21,6 +26,8 @@ namespace forms {
 namespace {
 
 class WindowWidget : public QWidget {
+  Q_OBJECT
+
  public:
   explicit WindowWidget(uint32_t window_id) : window_id_(window_id) {}
   bool closing() const { return closing_; }
@@ -41,6 +48,19 @@ class WindowWidget : public QWidget {
   bool closing_ = false;
 };
 
+// Qt presents a plain top-level widget as a client area; a screen reader
+// announces a main window as a frame.
+QAccessibleInterface* WindowAccessible(const QString&, QObject* object) {
+  auto* window = qobject_cast<WindowWidget*>(object);
+  return window ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
+}
+
+void SetIcon(QWidget* window, const Block& icon) {
+  if (icon.empty()) return;
+  QPixmap pixmap = QPixmap::fromImage(IconImage(icon));
+  if (!pixmap.isNull() || pixmap.loadFromData(icon.data(), uint(icon.size()))) window->setWindowIcon(pixmap);
+}
+
 Qt::WindowFlags FlagsFor(const WindowSettings& s) {
   if (s.border == WindowSettings::kBorderless) return Qt::Window | Qt::FramelessWindowHint;
   Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
@@ -56,8 +76,12 @@ class WindowControl : public SettingsControl<WindowSettings, WindowWidget> {
  public:
   WindowControl(const CreateParams& params, WindowSettings settings)
       : SettingsControl(params, std::move(settings)) {
-    widget_ = new WindowWidget(params.window_id);
+    [[maybe_unused]] static const bool accessible = (QAccessible::installFactory(&WindowAccessible), true);
     const UnitRecord& unit = *params.unit;
+    // A fixed window cannot be made smaller by its user: if it does not fit
+    // the screen at the desktop's scale, all of the interface is scaled down.
+    platform::ScaleToFitScreen(QSize(std::max(unit.width, 0), std::max(unit.height, 0)));
+    widget_ = new WindowWidget(params.window_id);
     widget_->setFixedSize(std::max(unit.width, 0), std::max(unit.height, 0));
     widget_->move(StoredPosition(unit));
     widget_->setEnabled((unit.flags & UnitRecord::kDisabled) == 0);
@@ -94,21 +118,22 @@ class WindowControl : public SettingsControl<WindowSettings, WindowWidget> {
  protected:
   void ApplySettings() override {
     widget_->setWindowTitle(platform::GbkToQString(settings_.caption));
-    SetBackground(widget_, settings_.background);
-    QPixmap icon;
-    if (!settings_.icon.empty() && icon.loadFromData(settings_.icon.data(), uint(settings_.icon.size())))
-      widget_->setWindowIcon(icon);
+    widget_->setPalette(WindowPalette(settings_.background));
+    widget_->setAutoFillBackground(true);
+    SetIcon(widget_, settings_.icon);
   }
 
  private:
-  // A centred window stands in the middle of the available area (panels left
-  // out) of the screen it opens on, wherever that screen lies; any other
-  // opens at the stored left and top.
+  // Position 1 centres the window in the available area (panels left out) of
+  // the screen it opens on, wherever that screen lies, and never above or left
+  // of it, where its caption bar could not be reached; otherwise the stored
+  // left and top.
   QPoint StoredPosition(const UnitRecord& unit) const {
     const QScreen* screen = widget_->screen();
     if (settings_.position != WindowSettings::kCentred || screen == nullptr) return {unit.left, unit.top};
     const QRect area = screen->availableGeometry();
-    return {area.x() + (area.width() - unit.width) / 2, area.y() + (area.height() - unit.height) / 2};
+    return {std::max(area.x(), area.x() + (area.width() - unit.width) / 2),
+            std::max(area.y(), area.y() + (area.height() - unit.height) / 2)};
   }
 };
 
@@ -160,3 +185,5 @@ bool EscClosesWindow(const Control* window) {
 }
 
 }  // namespace forms
+
+#include "window.moc"

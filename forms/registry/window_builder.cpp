@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "forms/registry/box_captions.h"
 #include "forms/registry/event_dispatch.h"
 #include "forms/registry/mouse_pointer.h"
 #include "forms/kinds/window.h"
@@ -107,6 +108,7 @@ bool Build(LoadedWindow& window) {
   ReparentAll(window);
   Stack(window);
   SetMousePointers(window);
+  NameBoxesByCaptions(window);
   CompleteAndShowControls(window);
   return true;
 }
@@ -138,6 +140,7 @@ bool RecreateControl(LoadedWindow& window, size_t unit) {
     Reparent(window, unit);
     RestoreStackingPlace(window, unit);
     SetMousePointer(window, unit);
+    NameBoxesByCaptions(window);
     window.ControlAt(unit)->WindowComplete();
     ShowIfVisible(window, unit);
     if (had_focus) window.ControlAt(unit)->widget()->setFocus();

@@ -103,13 +103,15 @@ TEST_F(PropertyAccessTest, TagVisibleAndDisabledFollowTheLiveWidget) {
 
 TEST_F(PropertyAccessTest, FontMembersAndWholeRecords) {
   constexpr int32_t kButtonFont = 13;
-  rt::GetWindowHost()->WriteProperty(kWindowId, kButtonId, kButtonFont, 0, 19);
+  // A size at which the caption still fits its button, which a larger one
+  // would be shrunk to.
+  rt::GetWindowHost()->WriteProperty(kWindowId, kButtonId, kButtonFont, 0, 10);
   rt::GetWindowHost()->WriteProperty(kWindowId, kButtonId, kButtonFont, 1, 1);
   rt::GetWindowHost()->WriteProperty(kWindowId, kButtonId, kButtonFont, 6, 0);
-  EXPECT_EQ(qobject_cast<QPushButton*>(WidgetOf(kButtonId))->font().pixelSize(), 19);
+  EXPECT_EQ(qobject_cast<QPushButton*>(WidgetOf(kButtonId))->font().pixelSize(), 10);
   auto* record = reinterpret_cast<forms::FontRecord*>(uintptr_t(Read(kButtonId, kButtonFont)));
   ASSERT_NE(record, nullptr);
-  EXPECT_EQ(record->size, 19);
+  EXPECT_EQ(record->size, 10);
   EXPECT_EQ(record->bold, 1);
   // An empty face written falls back to the default face.
   EXPECT_EQ(std::string(rt::TextView(record->face)), testing_support::Gbk("宋体"));

@@ -1,5 +1,7 @@
 // Report lists: creation from the stored settings, the focused-row event,
 // no automatic current row on focus-in, the current-row property, many rows.
+#include <QAccessible>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QTreeView>
 
@@ -54,10 +56,31 @@ TEST_F(ReportListTest, CreationGivesReportFormWithHiddenZeroWidthColumn) {
   EXPECT_EQ(View()->selectionBehavior(), QAbstractItemView::SelectRows);
   EXPECT_EQ(View()->header()->sectionSize(0), 170);
   EXPECT_EQ(View()->header()->sectionSize(1), 0);
-  EXPECT_EQ(View()->font().pixelSize(), 19);
+  // No face stored: a Chinese face, at most as large as stored.
+  EXPECT_LE(View()->font().pixelSize(), 19);
   EXPECT_EQ(View()->font().weight(), QFont::Normal);
-  EXPECT_EQ(View()->font().family(), QApplication::font().family());
+  EXPECT_TRUE(QFontDatabase::families(QFontDatabase::SimplifiedChinese).contains(View()->font().family()));
   EXPECT_EQ(int32_t(Read(kCurrentRow)), -1);
+}
+
+// Rows are children of a list, named by their first cell and described by
+// the others; a row inserted above the rows already asked for shifts them.
+TEST_F(ReportListTest, ScreenReadersMeetAListOfRowsNamedAndDescribedByTheirCells) {
+  OpenList();
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(View());
+  for (const char* name : {"web", "phone", "email"}) {
+    List().SetCellText(List().InsertRow(name[0] == 'e' ? 0 : -1, {name}), 1, std::string(name) + "?");
+    ASSERT_NE(list->child(list->childCount() - 1), nullptr);  // asked for before the next insertion
+  }
+  EXPECT_EQ(list->role(), QAccessible::List);
+  ASSERT_EQ(list->childCount(), 3);
+  for (int row = 0; row < 3; ++row) {
+    const QString name = QString::fromStdString(*List().CellText(row, 0));
+    EXPECT_EQ(list->child(row)->role(), QAccessible::ListItem);
+    EXPECT_EQ(list->child(row)->text(QAccessible::Name), name);
+    EXPECT_EQ(list->child(row)->text(QAccessible::Description), name + "?");
+    EXPECT_EQ(list->indexOfChild(list->child(row)), row);
+  }
 }
 
 TEST_F(ReportListTest, StoredInitialRowsAreInsertedWithTheirSubItems) {

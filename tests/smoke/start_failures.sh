@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Without a display, or without glibc's GB18030 converter, the program says
-# why in one line on stderr and ends with status 1; without its platform
-# plugin it passes Qt's words on.
+# Without a display, without the Wayland plugin a Wayland display needs, or
+# without glibc's GB18030 converter, the program says why in one line on
+# stderr and ends with status 1; without another platform plugin it passes
+# Qt's words on.
 # Usage: start_failures.sh PROGRAM
 set -u
 binary=$1
@@ -21,8 +22,18 @@ expect_start_failure() {
 }
 
 no_x=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
-expect_start_failure "no display found (DISPLAY is not set)" "${no_x[@]}" "$binary"
+expect_start_failure "no display found (neither WAYLAND_DISPLAY nor DISPLAY is set)" "${no_x[@]}" "$binary"
 expect_start_failure "the display :65000 cannot be opened" "${no_x[@]}" DISPLAY=:65000 "$binary"
+expect_start_failure "the Wayland display wayland-none cannot be opened" \
+  "${no_x[@]}" XDG_RUNTIME_DIR="$empty" WAYLAND_DISPLAY=wayland-none "$binary"
+
+# With Qt's platform plugins out of sight (an empty folder mounted over them,
+# in a mount namespace of this command alone) a Wayland display names the
+# package that brings the missing one.
+platforms=$(dirname "$(ls /usr/lib/*/qt6/plugins/platforms/libqxcb.so | head -n1)")
+expect_start_failure "install the package qt6-wayland" \
+  "${no_x[@]}" XDG_RUNTIME_DIR="$empty" WAYLAND_DISPLAY=wayland-0 \
+  unshare --map-root-user --mount sh -c 'mount --bind "$1" "$2" && exec "$3"' sh "$empty" "$platforms" "$binary"
 
 # A platform plugin that cannot be loaded is not a display problem: Qt's own
 # words, which name the plugin, are passed on.
