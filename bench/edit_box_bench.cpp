@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -175,6 +176,60 @@ void BM_PlainQtMegabyteOfWords(benchmark::State& state) {
   }
 }
 
+// Typing one character into the source box, painted, as a person types:
+// in the middle of a 1 MB line (argument 0) or of 10 MB of 98-byte lines
+// (argument 1), beside the same key in a plain box holding one short line.
+
+const std::string& TypingText(int64_t lines) { return lines ? Log(10'000'000) : kMegabyteLine; }
+
+void TypeOneKey(QPlainTextEdit* box) {
+  QTest::keyClick(box, Qt::Key_A);
+  Paint(box);
+}
+
+void BM_Keystroke(benchmark::State& state) {
+  WriteBox(control::kSource, TypingText(state.range(0)));
+  QPlainTextEdit* box = Box(control::kSource);
+  box->setFocus();
+  QTextCursor middle(box->document());
+  middle.setPosition(box->document()->characterCount() / 2);
+  box->setTextCursor(middle);
+  Paint(box);
+  for (auto _ : state) TypeOneKey(box);
+}
+
+void BM_PlainQtKeystrokeInAShortLine(benchmark::State& state) {
+  PlainBox plain;
+  plain.box->setReadOnly(false);
+  plain.box->setPlainText(QStringLiteral("a short line"));
+  plain.box->setFocus();
+  for (auto _ : state) TypeOneKey(plain.box);
+}
+
+// Pasting 10 MB of 98-byte lines into the empty source box, painted, beside
+// Qt's own paste of the same text into a plain box.
+
+void PasteInto(benchmark::State& state, QPlainTextEdit* box, const std::function<void()>& empty) {
+  QApplication::clipboard()->setText(platform::GbkToQString(Log(10'000'000)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    empty();
+    state.ResumeTiming();
+    box->paste();
+    Paint(box);
+  }
+}
+
+void BM_PasteTenMegabytes(benchmark::State& state) {
+  PasteInto(state, Box(control::kSource), [] { WriteBox(control::kSource, ""); });
+}
+
+void BM_PlainQtPasteTenMegabytes(benchmark::State& state) {
+  PlainBox plain;
+  plain.box->setReadOnly(false);
+  PasteInto(state, plain.box, [&] { plain.box->clear(); });
+}
+
 // A press of 匹配 whose report is a million lines of Chinese text.
 
 const char kLinePattern[] = "[^\r\n]+";
@@ -223,6 +278,13 @@ BENCHMARK(BM_PlainQtMegabyteOfWords)->Unit(benchmark::kMillisecond)->UseRealTime
 void MillionLines(benchmark::internal::Benchmark* b) {
   b->ArgName("lines")->Arg(1'000'000)->MinTime(4)->Unit(benchmark::kMillisecond)->UseRealTime();
 }
+void Typing(benchmark::internal::Benchmark* b) {
+  b->ArgName("lines")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+BENCHMARK(BM_Keystroke)->Apply(Typing);
+BENCHMARK(BM_PlainQtKeystrokeInAShortLine)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PasteTenMegabytes)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PlainQtPasteTenMegabytes)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ChineseReportPress)->Apply(MillionLines);
 BENCHMARK(BM_ChineseBuildMatchReport)->Apply(MillionLines);
 
@@ -232,6 +294,9 @@ const RatioPair kCopyRatio("BM_SelectAllCopy", "BM_ClipboardTakesTheText");
 const RatioPair kCopyToQtRatio("BM_SelectAllCopy", "BM_PlainQtSelectAllCopy");
 const RatioPair kWriteLongLineRatio("BM_WriteMegabyteLine", "BM_PlainQtMegabyteOfWords");
 const RatioPair kPasteLongLineRatio("BM_PasteMegabyteLine", "BM_PlainQtMegabyteOfWords");
+const RatioPair kKeystrokeRatio("BM_Keystroke/lines:0", "BM_PlainQtKeystrokeInAShortLine");
+const RatioPair kKeystrokeInLinesRatio("BM_Keystroke/lines:1", "BM_PlainQtKeystrokeInAShortLine");
+const RatioPair kPasteRatio("BM_PasteTenMegabytes", "BM_PlainQtPasteTenMegabytes");
 const RatioPair kChinesePressRatio("BM_ChineseReportPress", "BM_ChineseBuildMatchReport");
 // Reading back grows linearly when 100 MB takes about ten times the time of 10 MB.
 const RatioPair kReadBackGrowth("BM_ReadBack/bytes:100000000", "BM_ReadBack/bytes:10000000");
