@@ -5,6 +5,7 @@
 #include <iconv.h>
 
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <map>
 #include <memory>
@@ -94,31 +95,41 @@ const Tables& GetTables() {
   return tables;
 }
 
-template <class Sink>
-void Decode(std::string_view gbk, Sink&& put) {
+// Decodes the character that starts at `i` (not ASCII) into `units`.
+GbkCharacter DecodeAt(const uint8_t* p, size_t n, size_t i, char16_t units[2]) {
   const Tables& t = GetTables();
-  const auto* p = reinterpret_cast<const uint8_t*>(gbk.data());
-  const size_t n = gbk.size();
-  size_t i = 0;
-  while (i < n) {
-    const uint8_t b = p[i];
-    if (b < 0x80) { put(char16_t(b)); ++i; continue; }
-    if (b == 0x80) { put(kEuro); ++i; continue; }
-    if (IsLead(b) && i + 1 < n) {
-      const uint8_t c = p[i + 1];
-      if (IsTrail(c)) {
-        const char16_t u = t.decode[(b - 0x81) * kTrailCount + (c - 0x40)];
-        if (u != 0) { put(u); i += 2; continue; }
-        const auto pair = t.decode_pairs.find(uint16_t(b << 8 | c));
-        if (pair != t.decode_pairs.end()) { for (char16_t unit : pair->second) put(unit); i += 2; continue; }
-      } else if (IsFourByteDigit(c) && i + 3 < n) {
-        thread_local Converter four_byte_to_utf16("UTF-16LE", "GB18030");
-        const std::u16string u = DecodeSequence(four_byte_to_utf16, reinterpret_cast<const char*>(p + i), 4);
-        if (!u.empty()) { for (char16_t unit : u) put(unit); i += 4; continue; }
+  const uint8_t b = p[i];
+  if (b == 0x80) { units[0] = kEuro; return {1, 1}; }
+  if (IsLead(b) && i + 1 < n) {
+    const uint8_t c = p[i + 1];
+    if (IsTrail(c)) {
+      const char16_t u = t.decode[(b - 0x81) * kTrailCount + (c - 0x40)];
+      if (u != 0) { units[0] = u; return {2, 1}; }
+      const auto pair = t.decode_pairs.find(uint16_t(b << 8 | c));
+      if (pair != t.decode_pairs.end()) { units[0] = pair->second[0]; units[1] = pair->second[1]; return {2, 2}; }
+    } else if (IsFourByteDigit(c) && i + 3 < n) {
+      thread_local Converter four_byte_to_utf16("UTF-16LE", "GB18030");
+      const std::u16string u = DecodeSequence(four_byte_to_utf16, reinterpret_cast<const char*>(p + i), 4);
+      if (!u.empty() && u.size() <= 2) {
+        std::copy(u.begin(), u.end(), units);
+        return {4, uint8_t(u.size())};
       }
     }
-    put(kReplacement);  // shown only; the program's bytes are not touched
-    ++i;
+  }
+  units[0] = kReplacement;  // shown only; the program's bytes are not touched
+  return {1, 1};
+}
+
+template <class Sink>
+void Decode(std::string_view gbk, Sink&& put) {
+  const auto* p = reinterpret_cast<const uint8_t*>(gbk.data());
+  const size_t n = gbk.size();
+  for (size_t i = 0; i < n;) {
+    if (p[i] < 0x80) { put(char16_t(p[i++])); continue; }
+    char16_t units[2];
+    const GbkCharacter c = DecodeAt(p, n, i, units);
+    for (uint8_t k = 0; k < c.units; ++k) put(units[k]);
+    i += c.bytes;
   }
 }
 
@@ -137,6 +148,13 @@ void AppendFourByte(std::string& out, const char16_t* units, size_t count) {
 }  // namespace
 
 bool GbkConverterAvailable() { return GetTables().converter_opened; }
+
+GbkCharacter GbkCharacterAt(std::string_view gbk, size_t at) {
+  const auto* p = reinterpret_cast<const uint8_t*>(gbk.data());
+  if (p[at] < 0x80) return {1, 1};
+  char16_t units[2];
+  return DecodeAt(p, gbk.size(), at, units);
+}
 
 std::u16string GbkToUtf16(std::string_view gbk) {
   std::u16string out(gbk.size(), u'\0');

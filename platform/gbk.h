@@ -4,6 +4,7 @@
 // GB18030 sequence, and invalid bytes decode as U+FFFD.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,14 @@ namespace platform {
 // when that converter cannot be opened, as every non-ASCII character would
 // then convert wrongly.
 bool GbkConverterAvailable();
+
+// The character that starts at byte `at` of `gbk` (at < gbk.size()) as the
+// conversions to Unicode read it: how many bytes it takes and how many UTF-16
+// units it becomes (an invalid byte is one byte, one U+FFFD).
+struct GbkCharacter {
+  uint8_t bytes, units;
+};
+GbkCharacter GbkCharacterAt(std::string_view gbk, size_t at);
 
 std::u16string GbkToUtf16(std::string_view gbk);
 std::string Utf16ToGbk(std::u16string_view text);

@@ -9,6 +9,7 @@
 #include <QInputMethodEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTextBlock>
 
 #include "forms/multi_line/continued_lines.h"
@@ -211,13 +212,17 @@ void MultiLineView::MoveOverPieces(QKeyEvent* event, int before) {
   const int after = textCursor().position();
   if (MovesByCharacter(event) && AcrossPieces(*document(), before, after)) {
     QPlainTextEdit::keyPressEvent(event);
-  } else if (MovesByWord(event) && after != before && WordGoesOnAt(*document(), after)) {
+    return;
+  }
+  if (!MovesByWord(event)) return;
+  const bool select = event == QKeySequence::SelectNextWord || event == QKeySequence::SelectPreviousWord;
+  for (int at = after, from = before; at != from && WordGoesOnAt(*document(), at);) {
     QTextCursor cursor = textCursor();
-    const bool select = event == QKeySequence::SelectNextWord || event == QKeySequence::SelectPreviousWord;
-    cursor.setPosition(after < before ? after - 1 : after + 1,
-                       select ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
+    cursor.setPosition(at < from ? at - 1 : at + 1, select ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
     setTextCursor(cursor);
+    from = cursor.position();
     QPlainTextEdit::keyPressEvent(event);
+    at = textCursor().position();
   }
 }
 
@@ -249,23 +254,21 @@ void MultiLineView::mouseDoubleClickEvent(QMouseEvent* event) {
 void MultiLineView::ExtendWordOverPieces() {
   QTextCursor cursor = textCursor();
   if (!cursor.hasSelection()) return;
+  auto word_around = [this](int position) {
+    QTextCursor word(document());
+    word.setPosition(position);
+    word.select(QTextCursor::WordUnderCursor);
+    return word;
+  };
   int start = cursor.selectionStart(), end = cursor.selectionEnd();
-  if (WordGoesOnAt(*document(), start)) {
-    QTextCursor word(document());
-    word.setPosition(start - 2);
-    word.select(QTextCursor::WordUnderCursor);
-    start = word.selectionStart();
-  }
-  if (WordGoesOnAt(*document(), end)) {
-    QTextCursor word(document());
-    word.setPosition(end + 2);
-    word.select(QTextCursor::WordUnderCursor);
-    end = word.selectionEnd();
-  }
+  while (WordGoesOnAt(*document(), start)) start = word_around(start - 2).selectionStart();
+  while (WordGoesOnAt(*document(), end)) end = word_around(end + 2).selectionEnd();
   if (start == cursor.selectionStart() && end == cursor.selectionEnd()) return;
   cursor.setPosition(start);
   cursor.setPosition(end, QTextCursor::KeepAnchor);
+  const int top = verticalScrollBar()->value();  // the text clicked stays under the mouse
   setTextCursor(cursor);
+  verticalScrollBar()->setValue(top);
 }
 
 // Qt's own triple click selects the whole block and then extends by blocks
