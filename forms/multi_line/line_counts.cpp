@@ -1,11 +1,40 @@
 // Counting each changed block's lines, and giving them back after a relayout.
 #include "forms/multi_line/line_counts.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
 
 namespace forms {
+namespace {
+
+// Blocks at least this long without a line break of their own are pieces of
+// a long line, which wrap over many lines at any width.
+constexpr int kWrappedBlock = 1024;
+
+// How many characters of the document's font fill one line of the layout,
+// or 0 when it does not wrap.
+qreal CharactersPerLine(const QTextDocument& document) {
+  if (document.defaultTextOption().wrapMode() == QTextOption::NoWrap) return 0;
+  // The plain-text layout's frame is as wide as the text it wraps to.
+  const qreal width =
+      document.documentLayout()->frameBoundingRect(document.rootFrame()).width() - 2 * document.documentMargin();
+  const qreal character = QFontMetricsF(document.defaultFont()).averageCharWidth();
+  return width > 0 && character > 0 ? width / character : 0;
+}
+
+int LinesBeforeLayout(const QTextBlock& block, qreal characters_per_line) {
+  const int separators = std::max(block.userState(), 0);
+  if (separators > 0 || block.length() < kWrappedBlock || characters_per_line <= 0) return separators + 1;
+  return int(std::ceil(block.length() / characters_per_line));
+}
+
+}  // namespace
 
 LineCounts::LineCounts(QTextDocument& document) : document_(document) {
   connect(&document, &QTextDocument::contentsChange, this,
@@ -23,13 +52,15 @@ void LineCounts::Count(int position, int added) {
   }
 }
 
-// A laid-out block holds at least as many lines as it has U+2028 plus one,
-// so a block below that count is one Qt has not laid out.
+// A block Qt has not laid out has no lines in its layout; one it has keeps
+// the count Qt gave it.
 void LineCounts::Apply() {
+  const qreal characters_per_line = CharactersPerLine(document_);
   bool changed = false;
   for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
-    const int lines = std::max(block.userState(), 0) + 1;
-    if (block.lineCount() >= lines) continue;
+    if (block.layout()->lineCount() > 0) continue;
+    const int lines = LinesBeforeLayout(block, characters_per_line);
+    if (block.lineCount() == lines) continue;
     block.setLineCount(lines);
     changed = true;
   }

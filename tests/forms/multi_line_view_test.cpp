@@ -120,6 +120,19 @@ TEST_F(MultiLineViewTest, ScrollRangeCountsLinesAfterEveryRelayout) {
   }
 }
 
+// Before Qt lays the pieces of a long line out, the range counts the lines
+// they will fill, not one line a piece.
+TEST_F(MultiLineViewTest, ScrollRangeOfALongLineCountsTheLinesItWrapsTo) {
+  view_->ShowText(CountingLine(1 << 20));
+  QApplication::processEvents();
+  const int estimated = ScrollRange();
+  for (QTextBlock block = Document().begin(); block.isValid(); block = block.next())
+    Document().documentLayout()->blockBoundingRect(block);  // lays every piece out
+  QApplication::processEvents();
+  EXPECT_GT(estimated, ScrollRange() / 2);
+  EXPECT_LT(estimated, ScrollRange() * 2);
+}
+
 TEST_F(MultiLineViewTest, ALongLineInPiecesIsOneLineToKeysMouseUndoAndCopy) {
   const std::string line = CountingLine(40'000);
   view_->ShowText(line + "\r\nnext");
