@@ -82,6 +82,22 @@ bool WordGoesOnAt(const QTextDocument& document, int position) {
   return IsWordCharacter(document.characterAt(end - 1)) && IsWordCharacter(document.characterAt(end + 1));
 }
 
+int StepOverCharacters(const QTextDocument& document, int position, int count) {
+  for (; count > 0; --count) position += AtPieceEnd(document, position) ? 2 : 1;
+  for (; count < 0; ++count) position -= AtPieceStart(document, position) ? 2 : 1;
+  return std::clamp(position, 0, document.characterCount() - 1);
+}
+
+bool IsPiece(const QTextBlock& block) {
+  return StartOf(block) == BlockStart::kContinuation || ContinuesInNext(block);
+}
+
+PieceContext TextAroundPiece(const QTextBlock& block) {
+  const QString before = StartOf(block) == BlockStart::kContinuation ? block.previous().text() : QString();
+  const QString after = ContinuesInNext(block) ? block.next().text() : QString();
+  return {before + block.text() + after, int(before.size())};
+}
+
 LineSpan LineAround(const QTextDocument& document, int position) {
   const QTextBlock block = document.findBlock(position);
   const qsizetype at = position - block.position();

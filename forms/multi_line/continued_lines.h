@@ -4,6 +4,9 @@
 // grouped in one block.
 #pragma once
 
+#include <QString>
+
+class QTextBlock;
 class QTextDocument;
 
 namespace forms {
@@ -16,6 +19,19 @@ bool AtPieceStart(const QTextDocument& document, int position);
 bool AcrossPieces(const QTextDocument& document, int a, int b);
 // At a meeting of pieces, the characters on both sides belong to one word.
 bool WordGoesOnAt(const QTextDocument& document, int position);
+
+// The document position `count` characters of the text after `position`
+// (before it when negative); the separators between pieces are no characters.
+int StepOverCharacters(const QTextDocument& document, int position, int count);
+
+// What an input method is shown of a block that is a piece of a long line:
+// the piece, with the pieces before and after it, and where the block starts.
+struct PieceContext {
+  QString text;
+  int block_start;
+};
+PieceContext TextAroundPiece(const QTextBlock& block);
+bool IsPiece(const QTextBlock& block);
 
 struct LineSpan {
   int start, end;  // document positions; end is past the line's break

@@ -157,17 +157,42 @@ void MultiLineView::InsertAsPasted(const QString& text, int replace_from, int re
 }
 
 // A commit that holds line breaks or separators goes in as a paste, so they
-// read back as committed; the preedit that comes with it goes on to Qt.
+// read back as committed; the preedit that comes with it goes on to Qt. The
+// text a commit replaces is counted in characters, which the separator
+// between two pieces of a line is not.
 void MultiLineView::inputMethodEvent(QInputMethodEvent* event) {
   const QString commit = WithoutNul(event->commitString());
-  if (commit == event->commitString() && !HoldsSeparators(commit))
+  const int caret = textCursor().position();
+  const int from = StepOverCharacters(*document(), caret, event->replacementStart()) - caret;
+  const int length = StepOverCharacters(*document(), caret + from, event->replacementLength()) - caret - from;
+  if (commit == event->commitString() && !HoldsSeparators(commit) && from == event->replacementStart() &&
+      length == event->replacementLength())
     return QPlainTextEdit::inputMethodEvent(event);
   QInputMethodEvent rest(event->preeditString(), event->attributes());
   if (HoldsSeparators(commit) && !isReadOnly())
-    InsertAsPasted(commit, event->replacementStart(), event->replacementLength());
+    InsertAsPasted(commit, from, length);
   else
-    rest.setCommitString(commit, event->replacementStart(), event->replacementLength());
+    rest.setCommitString(commit, from, length);
   QPlainTextEdit::inputMethodEvent(&rest);
+}
+
+// Around a piece of a long line an input method sees the pieces beside it
+// too, as it would see the one line.
+QVariant MultiLineView::inputMethodQuery(Qt::InputMethodQuery query) const {
+  const QTextCursor cursor = textCursor();
+  const QTextBlock block = cursor.block();
+  if (!IsPiece(block)) return QPlainTextEdit::inputMethodQuery(query);
+  const PieceContext around = TextAroundPiece(block);
+  const int caret = around.block_start + cursor.position() - block.position();
+  constexpr int kContextLength = 1024;  // what Qt hands out when no length is asked for
+  switch (query) {
+    case Qt::ImSurroundingText: return around.text;
+    case Qt::ImCursorPosition: return caret;
+    case Qt::ImAnchorPosition: return around.block_start + cursor.anchor() - block.position();
+    case Qt::ImTextBeforeCursor: return around.text.left(caret).right(kContextLength);
+    case Qt::ImTextAfterCursor: return around.text.mid(caret).left(kContextLength);
+    default: return QPlainTextEdit::inputMethodQuery(query);
+  }
 }
 
 void MultiLineView::keyPressEvent(QKeyEvent* event) {

@@ -26,6 +26,8 @@ class MultiLineView : public QPlainTextEdit {
   // The text as GBK bytes, CR LF between lines.
   std::string Text() const;
 
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
  protected:
   QMimeData* createMimeDataFromSelection() const override;
   void insertFromMimeData(const QMimeData* source) override;

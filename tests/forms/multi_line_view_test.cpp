@@ -154,6 +154,14 @@ TEST_F(MultiLineViewTest, ALongLineInPiecesIsOneLineToKeysMouseUndoAndCopy) {
   view_->undo();
   view_->undo();
   EXPECT_EQ(view_->Text(), line + "\r\nnext");
+  PutCaretAtOffset(meeting);  // an input method sees the line and replaces the character before the caret
+  EXPECT_EQ(view_->inputMethodQuery(Qt::ImTextBeforeCursor).toString().right(3).toStdString(),
+            line.substr(meeting - 3, 3));
+  QInputMethodEvent replace;
+  replace.setCommitString(QStringLiteral("#"), -1, 1);
+  QCoreApplication::sendEvent(view_, &replace);
+  EXPECT_EQ(view_->Text(), line.substr(0, meeting - 1) + "#" + line.substr(meeting) + "\r\nnext");
+  view_->undo();
   PutCaretAtOffset(10);
   QTest::keyClick(view_, Qt::Key_Right, Qt::ControlModifier);  // the line is one word
   EXPECT_EQ(CaretOffset(), qsizetype(line.size()));
