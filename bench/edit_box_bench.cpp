@@ -4,8 +4,10 @@
 // reading the text back (a plain copy of its bytes), select-all + copy (the
 // clipboard taking the same text directly, and Qt's own copy), one 1 MB line
 // without breaks (Qt's own box on a 1 MB line of short words, which it wraps
-// in linear time), and a press of 匹配 that reports a million lines of
-// Chinese text (BuildMatchReport alone). Writes and pastes include painting
+// in linear time), a keystroke and a 10 MB paste (plain Qt), mapping a
+// million match offsets to document positions (decoding the text once), and
+// a press of 匹配 that reports a million lines of Chinese text
+// (BuildMatchReport alone). Writes and pastes include painting
 // the box, so the text is visible.
 #include <benchmark/benchmark.h>
 
@@ -20,6 +22,7 @@
 
 #include "app/control_ids.h"
 #include "app/match_tool.h"
+#include "forms/multi_line/text_positions.h"
 #include "bench/ratio_reporter.h"
 #include "platform/gbk.h"
 #include "runtime/entry_table.h"
@@ -230,6 +233,36 @@ void BM_PlainQtPasteTenMegabytes(benchmark::State& state) {
   PasteInto(state, plain.box, [&] { plain.box->clear(); });
 }
 
+// Mapping a million sorted matches (start and end offsets) over 10 MB of the
+// source box's text to document positions, as marks of matches need, beside
+// decoding the same text once: a log (argument 0) or Chinese lines (1).
+
+const std::string& TenMegabytes(int64_t chinese) {
+  static std::string text;
+  if (!chinese) return Log(10'000'000);
+  if (text.empty())
+    while (text.size() < 10'000'000) text += platform::Utf8ToGbk("共找到匹配文本中文\r\n");
+  return text;
+}
+
+void BM_MapMillionMatches(benchmark::State& state) {
+  const std::string& text = TenMegabytes(state.range(0));
+  WriteBox(control::kSource, text);
+  const forms::TextPositions positions(text, *Box(control::kSource)->document());
+  for (auto _ : state) {
+    forms::TextPositions::Walk walk(positions);
+    int64_t sum = 0;
+    for (size_t offset = 0; offset + 4 < text.size(); offset += text.size() / 1'000'000)
+      sum += walk.PositionBefore(offset) + walk.PositionAfter(offset + 3);
+    benchmark::DoNotOptimize(sum);
+  }
+}
+
+void BM_DecodeTenMegabytes(benchmark::State& state) {
+  const std::string& text = TenMegabytes(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(platform::GbkToQString(text).size());
+}
+
 // A press of 匹配 whose report is a million lines of Chinese text.
 
 const char kLinePattern[] = "[^\r\n]+";
@@ -285,6 +318,8 @@ BENCHMARK(BM_Keystroke)->Apply(Typing);
 BENCHMARK(BM_PlainQtKeystrokeInAShortLine)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PasteTenMegabytes)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PlainQtPasteTenMegabytes)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MapMillionMatches)->ArgName("chinese")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DecodeTenMegabytes)->ArgName("chinese")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ChineseReportPress)->Apply(MillionLines);
 BENCHMARK(BM_ChineseBuildMatchReport)->Apply(MillionLines);
 
@@ -297,6 +332,7 @@ const RatioPair kPasteLongLineRatio("BM_PasteMegabyteLine", "BM_PlainQtMegabyteO
 const RatioPair kKeystrokeRatio("BM_Keystroke/lines:0", "BM_PlainQtKeystrokeInAShortLine");
 const RatioPair kKeystrokeInLinesRatio("BM_Keystroke/lines:1", "BM_PlainQtKeystrokeInAShortLine");
 const RatioPair kPasteRatio("BM_PasteTenMegabytes", "BM_PlainQtPasteTenMegabytes");
+const RatioPair kMapRatio("BM_MapMillionMatches", "BM_DecodeTenMegabytes");
 const RatioPair kChinesePressRatio("BM_ChineseReportPress", "BM_ChineseBuildMatchReport");
 // Reading back grows linearly when 100 MB takes about ten times the time of 10 MB.
 const RatioPair kReadBackGrowth("BM_ReadBack/bytes:100000000", "BM_ReadBack/bytes:10000000");
