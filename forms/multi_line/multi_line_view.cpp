@@ -36,8 +36,9 @@ QTextOption::WrapMode WrapModeFor(size_t longest_line) {
 // text (at most two bytes per GBK byte) held once by us and up to twice as
 // the document's buffer grows, up to 1 KB per block, and the layout of the
 // longest piece of a line (measured near 40 bytes a character).
-int64_t FillBytesNeeded(size_t units, const TextShape& shape) {
-  const size_t longest_piece = std::min<size_t>(shape.longest_line, 3 * kLinePieceCharacters);
+int64_t FillBytesNeeded(size_t units, const TextShape& shape, LineHolding holding) {
+  const size_t longest_piece =
+      holding.in_pieces ? std::min<size_t>(shape.longest_line, 3 * kLinePieceCharacters) : shape.longest_line;
   return int64_t(6 * units + 1024 * BlockCountFor(units, shape.line_breaks) + 64 * longest_piece);
 }
 
@@ -83,12 +84,12 @@ MultiLineView::MultiLineView(QWidget* parent) : QPlainTextEdit(parent) {
 
 void MultiLineView::ShowText(std::string_view gbk) {
   const TextShape shape = MeasureText(gbk);
-  const int64_t needed = FillBytesNeeded(gbk.size(), shape);
+  const int64_t needed = FillBytesNeeded(gbk.size(), shape, Holding());
   rt::EnsureMemoryFor(needed);  // running out inside Qt would crash it
   try {
     clear();
     setWordWrapMode(WrapModeFor(shape.longest_line));
-    WriteGbk(*document(), gbk);
+    WriteGbk(*document(), gbk, Holding());
     moveCursor(QTextCursor::Start);
   } catch (const std::bad_alloc&) {
     rt::RaiseOutOfMemory(needed);
@@ -138,7 +139,7 @@ void MultiLineView::insertFromMimeData(const QMimeData* source) {
 // paste of 10 MB is as quick as the write and its separators keep their
 // meaning; it is one step for undo, as Qt's own paste.
 void MultiLineView::InsertAsPasted(const QString& text, int replace_from, int replace_length) {
-  const int64_t needed = FillBytesNeeded(size_t(text.size()), MeasureText(Utf16(text)));
+  const int64_t needed = FillBytesNeeded(size_t(text.size()), MeasureText(Utf16(text)), Holding());
   rt::EnsureMemoryFor(needed);
   try {
     WrapAnywhereFor(text);
@@ -147,7 +148,7 @@ void MultiLineView::InsertAsPasted(const QString& text, int replace_from, int re
     cursor.removeSelectedText();
     cursor.setPosition(cursor.position() + replace_from);
     cursor.setPosition(cursor.position() + replace_length, QTextCursor::KeepAnchor);
-    InsertPlainText(cursor, text);
+    InsertPlainText(cursor, text, Holding());
     cursor.endEditBlock();
     setTextCursor(cursor);
     ensureCursorVisible();
@@ -253,15 +254,20 @@ void MultiLineView::MoveOverPieces(QKeyEvent* event, int before) {
 
 // Qt lays a line out afresh for every paint unless its layout is kept, and
 // for a long block that is a pass over all of it with fresh memory on every
-// blink of the cursor. Long blocks keep theirs (some tens of bytes a
-// character, which the fill has already made room for).
+// blink of the cursor. Blocks longer than a piece of a line (pieces that
+// edits joined, or a long line in a box that does not wrap) keep theirs:
+// some tens of bytes a character.
 void MultiLineView::KeepLongLineLayouts(int position, int added) {
   const QTextBlock last = document()->findBlock(position + added);
   for (QTextBlock block = document()->findBlock(position); block.isValid(); block = block.next()) {
-    if (size_t(block.length()) > kLongLine / 2) block.layout()->setCacheEnabled(true);
+    if (size_t(block.length()) > kLongLine) block.layout()->setCacheEnabled(true);
     if (block == last) break;
   }
 }
+
+// Long lines are held in pieces only where the box wraps them: pieces of a
+// line that is not wrapped would show as lines of their own.
+LineHolding MultiLineView::Holding() const { return {lineWrapMode() != NoWrap}; }
 
 void MultiLineView::WrapAnywhereFor(const QString& inserted) {
   const size_t longest = MeasureText(Utf16(inserted)).longest_line;

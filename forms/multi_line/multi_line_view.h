@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 
 #include "forms/multi_line/line_counts.h"
+#include "forms/multi_line/text_writer.h"
 
 namespace forms {
 
@@ -40,6 +41,7 @@ class MultiLineView : public QPlainTextEdit {
 
  private:
   void KeepLongLineLayouts(int position, int added);
+  LineHolding Holding() const;
   void WrapAnywhereFor(const QString& inserted);
   void InsertAsPasted(const QString& text, int replace_from, int replace_length);
   bool InsertLineBreak(QKeyEvent* event);

@@ -2,6 +2,8 @@
 // blocks, separators and marks of a multi-line box's document.
 #include "forms/multi_line/text_writer.h"
 
+#include <limits>
+
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -35,7 +37,8 @@ bool MaySplitBefore(QChar c) { return !c.isLowSurrogate() && !c.isMark(); }
 // the runs. Counts lines and characters across pieces.
 class TextWriter {
  public:
-  TextWriter(QTextCursor& cursor, bool grouped) : cursor_(cursor), grouped_(grouped) {}
+  TextWriter(QTextCursor& cursor, bool grouped, LineHolding holding)
+      : cursor_(cursor), grouped_(grouped), piece_characters_(holding.in_pieces ? kLinePieceCharacters : std::numeric_limits<qsizetype>::max()) {}
 
   // `piece` never ends inside a CR LF.
   void Write(QString piece) {
@@ -54,7 +57,7 @@ class TextWriter {
         text[out++] = NextLineBreak();
         continue;
       }
-      if (line_characters_ >= kLinePieceCharacters && MaySplitBefore(c)) {
+      if (line_characters_ >= piece_characters_ && MaySplitBefore(c)) {
         insert_marked(QChar::ParagraphSeparator, ContinuationFormat());
         StartBlock();
         line_characters_ = 0;
@@ -91,6 +94,7 @@ class TextWriter {
 
   QTextCursor& cursor_;
   const bool grouped_;
+  const qsizetype piece_characters_;  // the longest piece of a line a block takes
   int block_lines_ = 0;
   qsizetype block_characters_ = 0;
   qsizetype line_characters_ = 0;
@@ -103,13 +107,13 @@ size_t BlockCountFor(size_t bytes, size_t line_breaks) {
   return (line_breaks >= kGroupedLineBreaks ? grouped : line_breaks + 1) + bytes / kLinePieceCharacters;
 }
 
-void WriteGbk(QTextDocument& document, std::string_view gbk) {
+void WriteGbk(QTextDocument& document, std::string_view gbk, LineHolding holding) {
   const bool undo = document.isUndoRedoEnabled();
   document.setUndoRedoEnabled(false);
   QTextCursor cursor(&document);
   cursor.movePosition(QTextCursor::End);
   cursor.beginEditBlock();
-  TextWriter writer(cursor, MeasureText(gbk).line_breaks >= kGroupedLineBreaks);
+  TextWriter writer(cursor, MeasureText(gbk).line_breaks >= kGroupedLineBreaks, holding);
   for (size_t begin = 0, end; begin < gbk.size(); begin = end) {
     end = PieceEnd(gbk, begin);
     writer.Write(platform::GbkToQString(gbk.substr(begin, end - begin)));
@@ -118,11 +122,11 @@ void WriteGbk(QTextDocument& document, std::string_view gbk) {
   document.setUndoRedoEnabled(undo);
 }
 
-void InsertPlainText(QTextCursor& cursor, const QString& text) {
+void InsertPlainText(QTextCursor& cursor, const QString& text, LineHolding holding) {
   const std::u16string_view units(reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size()));
   cursor.beginEditBlock();
   cursor.removeSelectedText();
-  TextWriter(cursor, MeasureText(units).line_breaks >= kGroupedLineBreaks).Write(text);
+  TextWriter(cursor, MeasureText(units).line_breaks >= kGroupedLineBreaks, holding).Write(text);
   cursor.endEditBlock();
 }
 

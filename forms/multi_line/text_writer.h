@@ -27,12 +27,18 @@ constexpr qsizetype kLinePieceCharacters = 16 * 1024;
 // line breaks.
 size_t BlockCountFor(size_t bytes, size_t line_breaks);
 
+// How lines are laid into blocks: `in_pieces` when long lines are split,
+// which a box that does not wrap would show as breaks.
+struct LineHolding {
+  bool in_pieces = true;
+};
+
 // Appends GBK text to the document, with undo off, in pieces of about 64 KB
 // through one edit. CR LF, a lone CR and a lone LF each end a line.
-void WriteGbk(QTextDocument& document, std::string_view gbk);
+void WriteGbk(QTextDocument& document, std::string_view gbk, LineHolding holding);
 
 // Inserts what a person pastes or drops at the cursor, over its selection,
 // as one undoable edit. Its line breaks are CR LF, CR or LF.
-void InsertPlainText(QTextCursor& cursor, const QString& text);
+void InsertPlainText(QTextCursor& cursor, const QString& text, LineHolding holding);
 
 }  // namespace forms

@@ -173,6 +173,14 @@ TEST_F(MultiLineViewTest, ALongLineInPiecesIsOneLineToKeysMouseUndoAndCopy) {
   EXPECT_TRUE(Copied() == line + "\n");
 }
 
+// Pieces of a line that is not wrapped would show as lines of their own.
+TEST_F(MultiLineViewTest, ABoxThatDoesNotWrapHoldsALongLineInOneBlock) {
+  view_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  view_->ShowText(CountingLine(40'000));
+  Paste(QString::fromStdString(CountingLine(40'000)));
+  EXPECT_EQ(Document().blockCount(), 1);
+}
+
 TEST_F(MultiLineViewTest, APasteOfManyLinesIsGroupedAndOneUndoStep) {
   view_->ShowText("x");
   view_->moveCursor(QTextCursor::End);
