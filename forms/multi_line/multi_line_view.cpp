@@ -313,7 +313,8 @@ void MultiLineView::mousePressEvent(QMouseEvent* event) {
   QPlainTextEdit::mousePressEvent(event);
   const QTextCursor after = textCursor();
   const bool changed = before.anchor() != after.anchor() || before.position() != after.position();
-  if (event->button() != Qt::LeftButton || !changed || !SelectsWholeBlock()) return;
+  const bool extends = event->modifiers() & Qt::ShiftModifier;  // Qt extends the selection it has
+  if (event->button() != Qt::LeftButton || extends || !changed || !SelectsWholeBlock()) return;
   line_anchor_ = cursorForPosition(event->position().toPoint()).position();
   SelectLines(line_anchor_, line_anchor_);
 }
