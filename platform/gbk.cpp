@@ -95,19 +95,15 @@ const Tables& GetTables() {
   return tables;
 }
 
-// Decodes the character that starts at `i` (not ASCII) into `units`.
-GbkCharacter DecodeAt(const uint8_t* p, size_t n, size_t i, char16_t units[2]) {
-  const Tables& t = GetTables();
+// The characters beside the common two-byte ones: the six two-byte codes
+// beyond the BMP, four-byte sequences and invalid bytes.
+GbkCharacter DecodeRare(const Tables& t, const uint8_t* p, size_t n, size_t i, char16_t units[2]) {
   const uint8_t b = p[i];
-  if (b == 0x80) { units[0] = kEuro; return {1, 1}; }
   if (IsLead(b) && i + 1 < n) {
     const uint8_t c = p[i + 1];
-    if (IsTrail(c)) {
-      const char16_t u = t.decode[(b - 0x81) * kTrailCount + (c - 0x40)];
-      if (u != 0) { units[0] = u; return {2, 1}; }
-      const auto pair = t.decode_pairs.find(uint16_t(b << 8 | c));
-      if (pair != t.decode_pairs.end()) { units[0] = pair->second[0]; units[1] = pair->second[1]; return {2, 2}; }
-    } else if (IsFourByteDigit(c) && i + 3 < n) {
+    const auto pair = IsTrail(c) ? t.decode_pairs.find(uint16_t(b << 8 | c)) : t.decode_pairs.end();
+    if (pair != t.decode_pairs.end()) { units[0] = pair->second[0]; units[1] = pair->second[1]; return {2, 2}; }
+    if (IsFourByteDigit(c) && i + 3 < n) {
       thread_local Converter four_byte_to_utf16("UTF-16LE", "GB18030");
       const std::u16string u = DecodeSequence(four_byte_to_utf16, reinterpret_cast<const char*>(p + i), 4);
       if (!u.empty() && u.size() <= 2) {
@@ -120,14 +116,26 @@ GbkCharacter DecodeAt(const uint8_t* p, size_t n, size_t i, char16_t units[2]) {
   return {1, 1};
 }
 
+// Decodes the character that starts at `i` (not ASCII) into `units`.
+inline GbkCharacter DecodeAt(const Tables& t, const uint8_t* p, size_t n, size_t i, char16_t units[2]) {
+  const uint8_t b = p[i];
+  if (b == 0x80) { units[0] = kEuro; return {1, 1}; }
+  if (IsLead(b) && i + 1 < n && IsTrail(p[i + 1])) {
+    const char16_t u = t.decode[(b - 0x81) * kTrailCount + (p[i + 1] - 0x40)];
+    if (u != 0) { units[0] = u; return {2, 1}; }
+  }
+  return DecodeRare(t, p, n, i, units);
+}
+
 template <class Sink>
 void Decode(std::string_view gbk, Sink&& put) {
+  const Tables& t = GetTables();
   const auto* p = reinterpret_cast<const uint8_t*>(gbk.data());
   const size_t n = gbk.size();
   for (size_t i = 0; i < n;) {
     if (p[i] < 0x80) { put(char16_t(p[i++])); continue; }
     char16_t units[2];
-    const GbkCharacter c = DecodeAt(p, n, i, units);
+    const GbkCharacter c = DecodeAt(t, p, n, i, units);
     for (uint8_t k = 0; k < c.units; ++k) put(units[k]);
     i += c.bytes;
   }
@@ -153,7 +161,7 @@ GbkCharacter GbkCharacterAt(std::string_view gbk, size_t at) {
   const auto* p = reinterpret_cast<const uint8_t*>(gbk.data());
   if (p[at] < 0x80) return {1, 1};
   char16_t units[2];
-  return DecodeAt(p, gbk.size(), at, units);
+  return DecodeAt(GetTables(), p, gbk.size(), at, units);
 }
 
 std::u16string GbkToUtf16(std::string_view gbk) {
