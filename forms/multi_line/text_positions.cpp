@@ -1,6 +1,8 @@
 // One forward pass over the text's characters beside the piece meetings.
 #include "forms/multi_line/text_positions.h"
 
+#include <algorithm>
+
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -14,45 +16,70 @@ TextPositions::TextPositions(std::string_view gbk, const QTextDocument& document
     if (StartOf(block) == BlockStart::kContinuation) piece_meetings_.push_back(block.position() - 1);
 }
 
-bool TextPositions::Walk::PieceMeetingHere() const {
-  return meeting_ < text_.piece_meetings_.size() && text_.piece_meetings_[meeting_] == position_;
-}
+TextPositions::Walk::Walk(const TextPositions& text)
+    : text_(text), next_meeting_(text.piece_meetings_.empty() ? -1 : text.piece_meetings_[0]) {}
 
-// CR LF is one line break; every other character is what decoding makes of it.
-std::pair<size_t, int> TextPositions::Walk::CharacterHere() const {
+// CR LF is one line break; every other character is what decoding makes of
+// it, ASCII here without a call.
+TextPositions::Walk::Character TextPositions::Walk::CharacterHere() const {
   const std::string_view gbk = text_.gbk_;
-  if (gbk[offset_] == '\r' && offset_ + 1 < gbk.size() && gbk[offset_ + 1] == '\n') return {2, 1};
+  const auto b = uint8_t(gbk[offset_]);
+  if (b == '\r' && offset_ + 1 < gbk.size() && gbk[offset_ + 1] == '\n') return {2, 1};
+  if (b < 0x80) return {1, 1};
   const platform::GbkCharacter c = platform::GbkCharacterAt(gbk, offset_);
   return {c.bytes, c.units};
 }
 
-void TextPositions::Walk::StepOverCharacter() {
-  if (PieceMeetingHere()) ++position_, ++meeting_;
-  const auto [bytes, positions] = CharacterHere();
-  offset_ += bytes;
-  position_ += positions;
+void TextPositions::Walk::StepOver(Character c) {
+  if (MeetingHere()) {
+    ++meeting_;
+    next_meeting_ = meeting_ < text_.piece_meetings_.size() ? text_.piece_meetings_[meeting_] : -1;
+    ++position_;
+  }
+  offset_ += c.bytes;
+  position_ += c.positions;
+}
+
+TextPositions::Walk::Character TextPositions::Walk::MoveTo(size_t offset) {
+  const std::string_view gbk = text_.gbk_;
+  while (offset_ < gbk.size()) {
+    SkipAsciiRun(std::min(offset, gbk.size()));
+    if (offset_ == gbk.size()) break;
+    const Character c = CharacterHere();
+    if (offset_ + c.bytes > offset) return c;
+    StepOver(c);
+  }
+  return {0, 0};
+}
+
+// Most text is ASCII other than CR, a byte and a position each: such a run
+// is passed in one tight loop, up to `limit` or the next piece meeting.
+void TextPositions::Walk::SkipAsciiRun(size_t limit) {
+  if (next_meeting_ >= 0) limit = std::min(limit, offset_ + size_t(next_meeting_ - position_));
+  const char* text = text_.gbk_.data();
+  size_t end = offset_;
+  while (end < limit && uint8_t(text[end]) < 0x80 && text[end] != '\r') ++end;
+  position_ += int(end - offset_);
+  offset_ = end;
 }
 
 int TextPositions::Walk::PositionBefore(size_t offset) {
-  while (offset_ < offset && offset_ < text_.gbk_.size() && offset_ + CharacterHere().first <= offset)
-    StepOverCharacter();
-  return position_ + (PieceMeetingHere() ? 1 : 0);
+  MoveTo(offset);
+  return position_ + MeetingHere();
 }
 
 int TextPositions::Walk::PositionAfter(size_t offset) {
-  while (offset_ < offset && offset_ < text_.gbk_.size()) {
-    const auto [bytes, positions] = CharacterHere();
-    if (offset_ + bytes > offset) return position_ + (PieceMeetingHere() ? 1 : 0) + positions;
-    StepOverCharacter();
-  }
-  return position_;
+  const Character holding = MoveTo(offset);
+  if (offset_ == offset || holding.bytes == 0) return position_;
+  return position_ + MeetingHere() + holding.positions;
 }
 
 size_t TextPositions::Walk::OffsetAt(int position) {
   while (offset_ < text_.gbk_.size()) {
-    const int start = position_ + (PieceMeetingHere() ? 1 : 0);
-    if (position <= start || position < start + CharacterHere().second) return offset_;
-    StepOverCharacter();
+    const int start = position_ + MeetingHere();
+    const Character c = CharacterHere();
+    if (position < start + c.positions) return offset_;
+    StepOver(c);
   }
   return offset_;
 }

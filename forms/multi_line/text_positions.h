@@ -32,7 +32,7 @@ class TextPositions {
 
   class Walk {
    public:
-    explicit Walk(const TextPositions& text) : text_(text) {}
+    explicit Walk(const TextPositions& text);
 
     // The position before the character that holds byte `offset` (the start
     // of a match). Where pieces of a line meet, the start of the later piece.
@@ -47,14 +47,23 @@ class TextPositions {
     // positions alike measured in the text's own order.
 
    private:
-    bool PieceMeetingHere() const;
-    void StepOverCharacter();
-    std::pair<size_t, int> CharacterHere() const;  // bytes and positions of the character at offset_
+    struct Character {
+      size_t bytes;
+      int positions;
+    };
+    Character CharacterHere() const;
+    int MeetingHere() const { return position_ == next_meeting_ ? 1 : 0; }
+    // Steps over characters that end at or before `offset`; the character
+    // that holds byte `offset`, or none at the end of the text.
+    Character MoveTo(size_t offset);
+    void StepOver(Character c);
+    void SkipAsciiRun(size_t limit);
 
     const TextPositions& text_;
-    size_t offset_ = 0;   // a character boundary
-    int position_ = 0;    // the position of offset_, before any piece meeting there
-    size_t meeting_ = 0;  // the next piece meeting, an index into piece_meetings_
+    size_t offset_ = 0;         // a character boundary
+    int position_ = 0;          // the position of offset_, before any piece meeting there
+    size_t meeting_ = 0;        // the next piece meeting, an index into piece_meetings_
+    int next_meeting_ = -1;     // its position, or -1 past the last
   };
 
  private:
