@@ -20,29 +20,42 @@ void AppendSeparator(QString& out, const QTextBlock& next) {
   }
 }
 
+// Positions are looked up in Qt's trees, so they are asked for once a block,
+// and a fragment's only where the range cuts the block. Answers where the
+// next block starts.
+int AppendBlock(QString& out, const QTextBlock& block, int from, int to) {
+  const int start = block.position(), separator = start + block.length() - 1;
+  const bool whole = from <= start && separator <= to;
+  for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+    const QTextFragment fragment = it.fragment();
+    const qsizetype at = out.size();
+    if (whole) {
+      out += fragment.text();
+    } else {
+      const int position = fragment.position();
+      const int first = std::max(from, position), end = std::min(to, position + fragment.length());
+      if (first >= end) continue;
+      out += QStringView(fragment.text()).mid(first - position, end - first);
+    }
+    if (!KeepsLineSeparators(fragment.charFormat()))
+      std::replace(out.begin() + at, out.end(), QChar(QChar::LineSeparator), QChar(u'\n'));
+  }
+  if (from <= separator && separator < to && block.next().isValid()) AppendSeparator(out, block.next());
+  return separator + 1;
+}
+
 }  // namespace
 
 QString ReadBlock(const QTextBlock& block, int from, int to) {
   QString out;
-  for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
-    const QTextFragment fragment = it.fragment();
-    const int start = std::max(from, fragment.position());
-    const int end = std::min(to, fragment.position() + fragment.length());
-    if (start >= end) continue;
-    const qsizetype at = out.size();
-    out += QStringView(fragment.text()).mid(start - fragment.position(), end - start);
-    if (!KeepsLineSeparators(fragment.charFormat()))
-      std::replace(out.begin() + at, out.end(), QChar(QChar::LineSeparator), QChar(u'\n'));
-  }
-  const int separator = block.position() + block.length() - 1;
-  if (from <= separator && separator < to && block.next().isValid()) AppendSeparator(out, block.next());
+  AppendBlock(out, block, from, to);
   return out;
 }
 
 QString ReadRange(const QTextDocument& document, int from, int to) {
   QString out;
-  for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() < to; block = block.next())
-    out += ReadBlock(block, from, to);
+  for (QTextBlock block = document.findBlock(from); block.isValid(); block = block.next())
+    if (AppendBlock(out, block, from, to) >= to) break;
   return out;
 }
 
