@@ -28,10 +28,22 @@ qreal CharactersPerLine(const QTextDocument& document) {
   return width > 0 && character > 0 ? width / character : 0;
 }
 
-int LinesBeforeLayout(const QTextBlock& block, qreal characters_per_line) {
+// A block of lines is given its count when it holds fewer: a laid-out block
+// holds at least as many lines as it has U+2028 plus one. A piece of a long
+// line is given the lines it fills when Qt has not laid it out (its layout,
+// which Qt makes for a block it lays out, has no lines); asking a short block
+// for its layout would make one for every block.
+bool GiveCount(QTextBlock& block, qreal characters_per_line) {
   const int separators = std::max(block.userState(), 0);
-  if (separators > 0 || block.length() < kWrappedBlock || characters_per_line <= 0) return separators + 1;
-  return int(std::ceil(block.length() / characters_per_line));
+  if (separators > 0 || block.length() < kWrappedBlock || characters_per_line <= 0) {
+    if (block.lineCount() >= separators + 1) return false;
+    block.setLineCount(separators + 1);
+    return true;
+  }
+  const int lines = int(std::ceil(block.length() / characters_per_line));
+  if (block.layout()->lineCount() > 0 || block.lineCount() == lines) return false;
+  block.setLineCount(lines);
+  return true;
 }
 
 }  // namespace
@@ -52,18 +64,11 @@ void LineCounts::Count(int position, int added) {
   }
 }
 
-// A block Qt has not laid out has no lines in its layout; one it has keeps
-// the count Qt gave it.
 void LineCounts::Apply() {
   const qreal characters_per_line = CharactersPerLine(document_);
   bool changed = false;
-  for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
-    if (block.layout()->lineCount() > 0) continue;
-    const int lines = LinesBeforeLayout(block, characters_per_line);
-    if (block.lineCount() == lines) continue;
-    block.setLineCount(lines);
-    changed = true;
-  }
+  for (QTextBlock block = document_.begin(); block.isValid(); block = block.next())
+    changed |= GiveCount(block, characters_per_line);
   QAbstractTextDocumentLayout* layout = document_.documentLayout();
   if (changed) emit layout->documentSizeChanged(layout->documentSize());
 }

@@ -4,10 +4,10 @@
 // a block of 64 lines, or a 16K piece of a long line, would make the range
 // count blocks. So every block keeps the number of lines it holds at least
 // (its U+2028 plus one) in its user state, counted when its text changes, and
-// after every relayout each block that is not laid out is given that count
-// again, or for a piece of a long line the lines its characters fill at the
-// box's width, without reading any text. Qt's own count replaces it once Qt
-// lays the block out. Nothing else may use the blocks' user state.
+// after every relayout each block below that count is given it again, and a
+// piece of a long line that is not laid out the lines its characters fill at
+// the box's width, without reading any text. Qt's own count replaces it once
+// Qt lays the block out. Nothing else may use the blocks' user state.
 #pragma once
 
 #include <QObject>
