@@ -13,7 +13,11 @@
 //
 // A Walk maps ascending offsets (or ascending positions) in one pass, so a
 // million sorted match offsets cost one pass over the text. It reads only the
-// text and the block starts; no block is laid out.
+// text and the block starts; no block is laid out. A match [s, e) covers the
+// positions [PositionBefore(s), PositionAfter(e)), whole characters even
+// where it takes part of one; an empty match stands at PositionBefore(s). A
+// new Walk starts from the beginning of the text, so a single position (the
+// one under the mouse) is best looked up among positions mapped before.
 #pragma once
 
 #include <cstddef>
@@ -43,8 +47,9 @@ class TextPositions {
     // The offset of the character at or before `position`.
     size_t OffsetAt(int position);
 
-    // Each call's argument must be at least the last one's, offsets and
-    // positions alike measured in the text's own order.
+    // A walk only goes forward: each call asks for an offset or a position
+    // no earlier in the text than the one asked for before it (a match's
+    // start, then its end, then the next match's start).
 
    private:
     struct Character {
