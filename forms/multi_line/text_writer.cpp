@@ -38,7 +38,9 @@ bool MaySplitBefore(QChar c) { return !c.isLowSurrogate() && !c.isMark(); }
 class TextWriter {
  public:
   TextWriter(QTextCursor& cursor, bool grouped, LineHolding holding)
-      : cursor_(cursor), grouped_(grouped), piece_characters_(holding.in_pieces ? kLinePieceCharacters : std::numeric_limits<qsizetype>::max()) {}
+      : cursor_(cursor),
+        grouped_(grouped),
+        piece_characters_(holding.in_pieces ? kLinePieceCharacters : std::numeric_limits<qsizetype>::max()) {}
 
   // `piece` never ends inside a CR LF.
   void Write(QString piece) {
