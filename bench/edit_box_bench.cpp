@@ -241,7 +241,7 @@ const std::string& TenMegabytes(int64_t chinese) {
   static std::string text;
   if (!chinese) return Log(10'000'000);
   if (text.empty())
-    while (text.size() < 10'000'000) text += platform::Utf8ToGbk("共找到匹配文本中文\r\n");
+    while (text.size() < 10'000'000) text += platform::Utf16ToGbk(u"共找到匹配文本中文\r\n");
   return text;
 }
 

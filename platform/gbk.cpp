@@ -5,7 +5,6 @@
 #include <iconv.h>
 
 #include <QString>
-#include <algorithm>
 #include <array>
 #include <map>
 #include <memory>
@@ -95,49 +94,33 @@ const Tables& GetTables() {
   return tables;
 }
 
-// The characters beside the common two-byte ones: the six two-byte codes
-// beyond the BMP, four-byte sequences and invalid bytes.
-GbkCharacter DecodeRare(const Tables& t, const uint8_t* p, size_t n, size_t i, char16_t units[2]) {
-  const uint8_t b = p[i];
-  if (IsLead(b) && i + 1 < n) {
-    const uint8_t c = p[i + 1];
-    const auto pair = IsTrail(c) ? t.decode_pairs.find(uint16_t(b << 8 | c)) : t.decode_pairs.end();
-    if (pair != t.decode_pairs.end()) { units[0] = pair->second[0]; units[1] = pair->second[1]; return {2, 2}; }
-    if (IsFourByteDigit(c) && i + 3 < n) {
-      thread_local Converter four_byte_to_utf16("UTF-16LE", "GB18030");
-      const std::u16string u = DecodeSequence(four_byte_to_utf16, reinterpret_cast<const char*>(p + i), 4);
-      if (!u.empty() && u.size() <= 2) {
-        std::copy(u.begin(), u.end(), units);
-        return {4, uint8_t(u.size())};
-      }
-    }
-  }
-  units[0] = kReplacement;  // shown only; the program's bytes are not touched
-  return {1, 1};
-}
-
-// Decodes the character that starts at `i` (not ASCII) into `units`.
-inline GbkCharacter DecodeAt(const Tables& t, const uint8_t* p, size_t n, size_t i, char16_t units[2]) {
-  const uint8_t b = p[i];
-  if (b == 0x80) { units[0] = kEuro; return {1, 1}; }
-  if (IsLead(b) && i + 1 < n && IsTrail(p[i + 1])) {
-    const char16_t u = t.decode[(b - 0x81) * kTrailCount + (p[i + 1] - 0x40)];
-    if (u != 0) { units[0] = u; return {2, 1}; }
-  }
-  return DecodeRare(t, p, n, i, units);
-}
-
+// Hands every UTF-16 unit to `put` with the offset of the character it
+// comes from: the one rule of what a GBK text reads as.
 template <class Sink>
 void Decode(std::string_view gbk, Sink&& put) {
   const Tables& t = GetTables();
   const auto* p = reinterpret_cast<const uint8_t*>(gbk.data());
   const size_t n = gbk.size();
-  for (size_t i = 0; i < n;) {
-    if (p[i] < 0x80) { put(char16_t(p[i++])); continue; }
-    char16_t units[2];
-    const GbkCharacter c = DecodeAt(t, p, n, i, units);
-    for (uint8_t k = 0; k < c.units; ++k) put(units[k]);
-    i += c.bytes;
+  size_t i = 0;
+  while (i < n) {
+    const uint8_t b = p[i];
+    if (b < 0x80) { put(char16_t(b), i); ++i; continue; }
+    if (b == 0x80) { put(kEuro, i); ++i; continue; }
+    if (IsLead(b) && i + 1 < n) {
+      const uint8_t c = p[i + 1];
+      if (IsTrail(c)) {
+        const char16_t u = t.decode[(b - 0x81) * kTrailCount + (c - 0x40)];
+        if (u != 0) { put(u, i); i += 2; continue; }
+        const auto pair = t.decode_pairs.find(uint16_t(b << 8 | c));
+        if (pair != t.decode_pairs.end()) { for (char16_t unit : pair->second) put(unit, i); i += 2; continue; }
+      } else if (IsFourByteDigit(c) && i + 3 < n) {
+        thread_local Converter four_byte_to_utf16("UTF-16LE", "GB18030");
+        const std::u16string u = DecodeSequence(four_byte_to_utf16, reinterpret_cast<const char*>(p + i), 4);
+        if (!u.empty()) { for (char16_t unit : u) put(unit, i); i += 4; continue; }
+      }
+    }
+    put(kReplacement, i);  // shown only; the program's bytes are not touched
+    ++i;
   }
 }
 
@@ -157,17 +140,24 @@ void AppendFourByte(std::string& out, const char16_t* units, size_t count) {
 
 bool GbkConverterAvailable() { return GetTables().converter_opened; }
 
+// A character takes at most two bytes, or four when its second byte is a
+// digit, so those bytes decide it; its length is where the next character's
+// units start.
 GbkCharacter GbkCharacterAt(std::string_view gbk, size_t at) {
-  const auto* p = reinterpret_cast<const uint8_t*>(gbk.data());
-  if (p[at] < 0x80) return {1, 1};
-  char16_t units[2];
-  return DecodeAt(GetTables(), p, gbk.size(), at, units);
+  const bool may_take_four = at + 1 < gbk.size() && IsFourByteDigit(uint8_t(gbk[at + 1]));
+  const std::string_view window = gbk.substr(at, may_take_four ? 4 : 2);
+  GbkCharacter c{uint8_t(window.size()), 0};
+  Decode(window, [&](char16_t, size_t from) {
+    if (from == 0) ++c.units;
+    else if (c.bytes > from) c.bytes = uint8_t(from);
+  });
+  return c;
 }
 
 std::u16string GbkToUtf16(std::string_view gbk) {
   std::u16string out(gbk.size(), u'\0');
   size_t k = 0;
-  Decode(gbk, [&](char16_t u) { out[k++] = u; });
+  Decode(gbk, [&](char16_t u, size_t) { out[k++] = u; });
   out.resize(k);
   return out;
 }
@@ -201,7 +191,7 @@ QString GbkToQString(std::string_view gbk) {
   QString out(qsizetype(gbk.size()), Qt::Uninitialized);
   QChar* d = out.data();
   qsizetype k = 0;
-  Decode(gbk, [&](char16_t u) { d[k++] = QChar(u); });
+  Decode(gbk, [&](char16_t u, size_t) { d[k++] = QChar(u); });
   out.truncate(k);
   return out;
 }

@@ -54,8 +54,4 @@ bool ContinuesInNext(const QTextBlock& block) {
   return next.isValid() && StartOf(next) == BlockStart::kContinuation;
 }
 
-bool EndsBlock(QChar c) {
-  return c == QChar::ParagraphSeparator || c == QChar(0xFDD0) || c == QChar(0xFDD1);
-}
-
 }  // namespace forms

@@ -35,6 +35,8 @@ QChar OwnSeparatorBefore(const QTextBlock& block);
 bool ContinuesInNext(const QTextBlock& block);
 
 // Characters Qt turns into a block separator when they are inserted.
-bool EndsBlock(QChar c);
+inline bool EndsBlock(QChar c) {
+  return c == QChar::ParagraphSeparator || c == QChar(0xFDD0) || c == QChar(0xFDD1);
+}
 
 }  // namespace forms

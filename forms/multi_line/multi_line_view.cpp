@@ -84,12 +84,13 @@ MultiLineView::MultiLineView(QWidget* parent) : QPlainTextEdit(parent) {
 
 void MultiLineView::ShowText(std::string_view gbk) {
   const TextShape shape = MeasureText(gbk);
-  const int64_t needed = FillBytesNeeded(gbk.size(), shape, Holding());
+  const LineHolding holding = HoldingFor(shape);
+  const int64_t needed = FillBytesNeeded(gbk.size(), shape, holding);
   rt::EnsureMemoryFor(needed);  // running out inside Qt would crash it
   try {
     clear();
     setWordWrapMode(WrapModeFor(shape.longest_line));
-    WriteGbk(*document(), gbk, Holding());
+    WriteGbk(*document(), gbk, holding);
     moveCursor(QTextCursor::Start);
   } catch (const std::bad_alloc&) {
     rt::RaiseOutOfMemory(needed);
@@ -139,16 +140,18 @@ void MultiLineView::insertFromMimeData(const QMimeData* source) {
 // paste of 10 MB is as quick as the write and its separators keep their
 // meaning; it is one step for undo, as Qt's own paste.
 void MultiLineView::InsertAsPasted(const QString& text, int replace_from, int replace_length) {
-  const int64_t needed = FillBytesNeeded(size_t(text.size()), MeasureText(Utf16(text)), Holding());
+  const TextShape shape = MeasureText(Utf16(text));
+  const LineHolding holding = HoldingFor(shape);
+  const int64_t needed = FillBytesNeeded(size_t(text.size()), shape, holding);
   rt::EnsureMemoryFor(needed);
   try {
-    WrapAnywhereFor(text);
+    WrapAnywhereFor(shape.longest_line);
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     cursor.removeSelectedText();
     cursor.setPosition(cursor.position() + replace_from);
     cursor.setPosition(cursor.position() + replace_length, QTextCursor::KeepAnchor);
-    InsertPlainText(cursor, text, Holding());
+    InsertPlainText(cursor, text, holding);
     cursor.endEditBlock();
     setTextCursor(cursor);
     ensureCursorVisible();
@@ -267,11 +270,12 @@ void MultiLineView::KeepLongLineLayouts(int position, int added) {
 
 // Long lines are held in pieces only where the box wraps them: pieces of a
 // line that is not wrapped would show as lines of their own.
-LineHolding MultiLineView::Holding() const { return {lineWrapMode() != NoWrap}; }
+LineHolding MultiLineView::HoldingFor(const TextShape& shape) const {
+  return {shape.line_breaks >= kGroupedLineBreaks, lineWrapMode() != NoWrap};
+}
 
-void MultiLineView::WrapAnywhereFor(const QString& inserted) {
-  const size_t longest = MeasureText(Utf16(inserted)).longest_line;
-  if (longest + size_t(textCursor().block().length()) <= kLongLine) return;
+void MultiLineView::WrapAnywhereFor(size_t longest_inserted_line) {
+  if (longest_inserted_line + size_t(textCursor().block().length()) <= kLongLine) return;
   setWordWrapMode(QTextOption::WrapAnywhere);
 }
 

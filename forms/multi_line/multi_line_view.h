@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 
 #include "forms/multi_line/line_counts.h"
+#include "forms/multi_line/text_shape.h"
 #include "forms/multi_line/text_writer.h"
 
 namespace forms {
@@ -41,8 +42,8 @@ class MultiLineView : public QPlainTextEdit {
 
  private:
   void KeepLongLineLayouts(int position, int added);
-  LineHolding Holding() const;
-  void WrapAnywhereFor(const QString& inserted);
+  LineHolding HoldingFor(const TextShape& shape) const;
+  void WrapAnywhereFor(size_t longest_inserted_line);
   void InsertAsPasted(const QString& text, int replace_from, int replace_length);
   bool InsertLineBreak(QKeyEvent* event);
   void StepOffPieceBoundary(QKeyEvent* event);

@@ -8,7 +8,6 @@
 #include <QTextDocument>
 
 #include "forms/multi_line/line_marks.h"
-#include "forms/multi_line/text_shape.h"
 #include "platform/gbk.h"
 
 namespace forms {
@@ -27,6 +26,12 @@ size_t PieceEnd(std::string_view gbk, size_t begin) {
   return lf == std::string_view::npos ? gbk.size() : lf + 1;
 }
 
+// Neither a line break nor a separator Qt would make its own of.
+bool IsPlain(QChar c) {
+  const char16_t u = c.unicode();
+  return u > u'\r' && u != QChar::LineSeparator && !EndsBlock(c);
+}
+
 // A long line may be split before `c`: not inside a surrogate pair, and not
 // between a character and the marks that go on it.
 bool MaySplitBefore(QChar c) { return !c.isLowSurrogate() && !c.isMark(); }
@@ -37,9 +42,9 @@ bool MaySplitBefore(QChar c) { return !c.isLowSurrogate() && !c.isMark(); }
 // the runs. Counts lines and characters across pieces.
 class TextWriter {
  public:
-  TextWriter(QTextCursor& cursor, bool grouped, LineHolding holding)
+  TextWriter(QTextCursor& cursor, LineHolding holding)
       : cursor_(cursor),
-        grouped_(grouped),
+        grouped_(holding.grouped),
         piece_characters_(holding.in_pieces ? kLinePieceCharacters : std::numeric_limits<qsizetype>::max()) {}
 
   // `piece` never ends inside a CR LF.
@@ -54,6 +59,12 @@ class TextWriter {
     };
     for (qsizetype i = 0; i < size; ++i) {
       QChar c = text[i];
+      if (IsPlain(c) && line_characters_ < piece_characters_) {  // most characters, decided at once
+        text[out++] = c;
+        ++block_characters_;
+        ++line_characters_;
+        continue;
+      }
       if (c == u'\r' || c == u'\n') {
         if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n') ++i;
         text[out++] = NextLineBreak();
@@ -115,7 +126,7 @@ void WriteGbk(QTextDocument& document, std::string_view gbk, LineHolding holding
   QTextCursor cursor(&document);
   cursor.movePosition(QTextCursor::End);
   cursor.beginEditBlock();
-  TextWriter writer(cursor, MeasureText(gbk).line_breaks >= kGroupedLineBreaks, holding);
+  TextWriter writer(cursor, holding);
   for (size_t begin = 0, end; begin < gbk.size(); begin = end) {
     end = PieceEnd(gbk, begin);
     writer.Write(platform::GbkToQString(gbk.substr(begin, end - begin)));
@@ -125,10 +136,9 @@ void WriteGbk(QTextDocument& document, std::string_view gbk, LineHolding holding
 }
 
 void InsertPlainText(QTextCursor& cursor, const QString& text, LineHolding holding) {
-  const std::u16string_view units(reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size()));
   cursor.beginEditBlock();
   cursor.removeSelectedText();
-  TextWriter(cursor, MeasureText(units).line_breaks >= kGroupedLineBreaks, holding).Write(text);
+  TextWriter(cursor, holding).Write(text);
   cursor.endEditBlock();
 }
 

@@ -27,9 +27,11 @@ constexpr qsizetype kLinePieceCharacters = 16 * 1024;
 // line breaks.
 size_t BlockCountFor(size_t bytes, size_t line_breaks);
 
-// How lines are laid into blocks: `in_pieces` when long lines are split,
+// How lines are laid into blocks: `grouped` many to a block (for texts of
+// kGroupedLineBreaks or more), and `in_pieces` when long lines are split,
 // which a box that does not wrap would show as breaks.
 struct LineHolding {
+  bool grouped = false;
   bool in_pieces = true;
 };
 
