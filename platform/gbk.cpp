@@ -140,20 +140,6 @@ void AppendFourByte(std::string& out, const char16_t* units, size_t count) {
 
 bool GbkConverterAvailable() { return GetTables().converter_opened; }
 
-// A character takes at most two bytes, or four when its second byte is a
-// digit, so those bytes decide it; its length is where the next character's
-// units start.
-GbkCharacter GbkCharacterAt(std::string_view gbk, size_t at) {
-  const bool may_take_four = at + 1 < gbk.size() && IsFourByteDigit(uint8_t(gbk[at + 1]));
-  const std::string_view window = gbk.substr(at, may_take_four ? 4 : 2);
-  GbkCharacter c{uint8_t(window.size()), 0};
-  Decode(window, [&](char16_t, size_t from) {
-    if (from == 0) ++c.units;
-    else if (c.bytes > from) c.bytes = uint8_t(from);
-  });
-  return c;
-}
-
 std::u16string GbkToUtf16(std::string_view gbk) {
   std::u16string out(gbk.size(), u'\0');
   size_t k = 0;
@@ -199,6 +185,20 @@ QString GbkToQString(std::string_view gbk) {
 std::string QStringToGbk(const QString& text) {
   return Utf16ToGbk(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
                                         size_t(text.size())));
+}
+
+// A character takes at most two bytes, or four when its second byte is a
+// digit, so those bytes decide it; its length is where the next character's
+// units start.
+GbkCharacter GbkCharacterAt(std::string_view gbk, size_t at) {
+  const bool may_take_four = at + 1 < gbk.size() && IsFourByteDigit(uint8_t(gbk[at + 1]));
+  const std::string_view window = gbk.substr(at, may_take_four ? 4 : 2);
+  GbkCharacter c{uint8_t(window.size()), 0};
+  Decode(window, [&](char16_t, size_t from) {
+    if (from == 0) ++c.units;
+    else if (c.bytes > from) c.bytes = uint8_t(from);
+  });
+  return c;
 }
 
 }  // namespace platform

@@ -17,14 +17,6 @@ namespace platform {
 // then convert wrongly.
 bool GbkConverterAvailable();
 
-// The character that starts at byte `at` of `gbk` (at < gbk.size()) as the
-// conversions to Unicode read it: how many bytes it takes and how many UTF-16
-// units it becomes (an invalid byte is one byte, one U+FFFD).
-struct GbkCharacter {
-  uint8_t bytes, units;
-};
-GbkCharacter GbkCharacterAt(std::string_view gbk, size_t at);
-
 std::u16string GbkToUtf16(std::string_view gbk);
 std::string Utf16ToGbk(std::u16string_view text);
 
@@ -33,5 +25,13 @@ std::string Utf8ToGbk(std::string_view utf8);
 
 QString GbkToQString(std::string_view gbk);
 std::string QStringToGbk(const QString& text);
+
+// The character that starts at byte `at` of `gbk` (at < gbk.size()) as the
+// conversions to Unicode read it: how many bytes it takes and how many UTF-16
+// units it becomes (an invalid byte is one byte, one U+FFFD).
+struct GbkCharacter {
+  uint8_t bytes, units;
+};
+GbkCharacter GbkCharacterAt(std::string_view gbk, size_t at);
 
 }  // namespace platform
