@@ -75,7 +75,7 @@ class MultiLineViewTest : public testing::Test {
 
 TEST_F(MultiLineViewTest, TheTextsOwnSeparatorsReadBackAsThemselves) {
   const QString own = QStringLiteral("a") + QChar(QChar::LineSeparator) + QStringLiteral("b") +
-                      QChar(QChar::ParagraphSeparator) + QStringLiteral("c");
+                      QChar(QChar::ParagraphSeparator) + QStringLiteral("c") + QChar(0xFDD0) + QStringLiteral("d");
   const std::string own_gbk = platform::QStringToGbk(own);
   view_->ShowText(own_gbk + "\r\n" + NumberedLines(5000));  // grouped: U+2028 is also the box's line break
   view_->moveCursor(QTextCursor::End);
