@@ -120,16 +120,20 @@ TEST_F(MultiLineViewTest, ScrollRangeCountsLinesAfterEveryRelayout) {
 }
 
 // Before Qt lays the pieces of a long line out, the range counts the lines
-// they will fill, not one line a piece.
+// they will fill, not one line a piece, for Latin and for wider CJK text.
 TEST_F(MultiLineViewTest, ScrollRangeOfALongLineCountsTheLinesItWrapsTo) {
-  view_->ShowText(CountingLine(1 << 20));
-  QApplication::processEvents();
-  const int estimated = ScrollRange();
-  for (QTextBlock block = Document().begin(); block.isValid(); block = block.next())
-    Document().documentLayout()->blockBoundingRect(block);  // lays every piece out
-  QApplication::processEvents();
-  EXPECT_GT(estimated, ScrollRange() / 2);
-  EXPECT_LT(estimated, ScrollRange() * 2);
+  std::string chinese;
+  while (chinese.size() < (1 << 20)) chinese += Gbk("中文");
+  for (const std::string& line : {CountingLine(1 << 20), chinese}) {
+    view_->ShowText(line);
+    QApplication::processEvents();
+    const int estimated = ScrollRange();
+    for (QTextBlock block = Document().begin(); block.isValid(); block = block.next())
+      Document().documentLayout()->blockBoundingRect(block);  // lays every piece out
+    QApplication::processEvents();
+    EXPECT_GT(estimated, ScrollRange() * 3 / 4);
+    EXPECT_LT(estimated, ScrollRange() * 4 / 3);
+  }
 }
 
 TEST_F(MultiLineViewTest, ALongLineInPiecesIsOneLineToKeysMouseUndoAndCopy) {
