@@ -4,7 +4,10 @@
 // into several blocks. A character format on the separator says when it is
 // something else: a character of the text itself, or the place where a line
 // goes on in the next block. Formats travel with the text through undo and
-// redo, and nothing a person pastes or types carries them.
+// redo. Pasted text comes in plain (forms/multi_line/text_writer.h), and a
+// mark Qt hands on to a typed character means nothing there: marks are read
+// on separators only, and the box makes every line break a person types
+// plain.
 #pragma once
 
 #include <QChar>
