@@ -195,6 +195,29 @@ TEST_F(MultiLineViewTest, APasteOfManyLinesIsGroupedAndOneUndoStep) {
   EXPECT_EQ(view_->Text(), "x");
 }
 
+// Qt gives typed text the character format beside it, which may be a
+// separator's mark: a line break typed after such text is a line break still.
+TEST_F(MultiLineViewTest, ALineBreakTypedAfterTextThatTookAMarkBreaksTheLine) {
+  const std::string line = CountingLine(40'000);
+  view_->ShowText(line);
+  const QTextBlock second_piece = Document().firstBlock().next();
+  QTextCursor cursor(&Document());
+  cursor.setPosition(second_piece.position());
+  cursor.setPosition(second_piece.position() + second_piece.length() - 1, QTextCursor::KeepAnchor);
+  view_->setTextCursor(cursor);
+  QTest::keyClick(view_, Qt::Key_Delete);  // an empty piece takes the mark of the separator before it
+  QTest::keyClicks(view_, "ab");
+  QTest::keyClick(view_, Qt::Key_Return);
+  QTest::keyClicks(view_, "cd");
+  EXPECT_TRUE(view_->Text() == line.substr(0, 16 * 1024) + "ab\r\ncd" + line.substr(32 * 1024));
+  const std::string line_separator = platform::QStringToGbk(QString(QChar(QChar::LineSeparator)));
+  view_->ShowText("x" + line_separator);  // text typed after the text's own U+2028 takes its mark
+  view_->moveCursor(QTextCursor::End);
+  QTest::keyClicks(view_, "y");
+  QTest::keyClick(view_, Qt::Key_Return);
+  EXPECT_EQ(view_->Text(), "x" + line_separator + "y\r\n");
+}
+
 // Every character of the text, as the test lays it out, is found at the
 // positions the walk gives for its bytes, and its bytes at the positions.
 void ExpectPositionsFollowTheCharacters(const std::vector<std::string>& characters, forms::MultiLineView& view) {
