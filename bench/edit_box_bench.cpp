@@ -4,8 +4,10 @@
 // reading the text back (a plain copy of its bytes), select-all + copy (the
 // clipboard taking the same text directly, and Qt's own copy), one 1 MB line
 // without breaks (Qt's own box on a 1 MB line of short words, which it wraps
-// in linear time), and a press of 匹配 that reports a million lines of
-// Chinese text (BuildMatchReport alone). Writes and pastes include painting
+// in linear time), a keystroke and a 10 MB paste (plain Qt), mapping a
+// million match offsets to document positions (decoding the text once), and
+// a press of 匹配 that reports a million lines of Chinese text
+// (BuildMatchReport alone). Writes and pastes include painting
 // the box, so the text is visible.
 #include <benchmark/benchmark.h>
 
@@ -14,11 +16,13 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <string>
 
 #include "app/control_ids.h"
 #include "app/match_tool.h"
+#include "forms/multi_line/text_positions.h"
 #include "bench/ratio_reporter.h"
 #include "platform/gbk.h"
 #include "runtime/entry_table.h"
@@ -175,6 +179,98 @@ void BM_PlainQtMegabyteOfWords(benchmark::State& state) {
   }
 }
 
+// Typing one character into the source box, painted, as a person types:
+// in the middle of a 1 MB line (argument 0) or of 10 MB of 98-byte lines
+// (argument 1), beside the same key in a plain box holding one short line.
+
+const std::string& TypingText(int64_t lines) { return lines ? Log(10'000'000) : kMegabyteLine; }
+
+void TypeOneKey(QPlainTextEdit* box) {
+  QTest::keyClick(box, Qt::Key_A);
+  Paint(box);
+}
+
+void BM_Keystroke(benchmark::State& state) {
+  WriteBox(control::kSource, TypingText(state.range(0)));
+  QPlainTextEdit* box = Box(control::kSource);
+  box->setFocus();
+  QTextCursor middle(box->document());
+  middle.setPosition(box->document()->characterCount() / 2);
+  box->setTextCursor(middle);
+  Paint(box);
+  for (auto _ : state) TypeOneKey(box);
+}
+
+void BM_PlainQtKeystrokeInAShortLine(benchmark::State& state) {
+  PlainBox plain;
+  plain.box->setReadOnly(false);
+  plain.box->setPlainText(QStringLiteral("a short line"));
+  plain.box->setFocus();
+  for (auto _ : state) TypeOneKey(plain.box);
+}
+
+// Pasting 10 MB into the empty source box, painted: 98-byte lines
+// (argument 0) or one line (1), beside Qt's own paste of the same text into
+// a plain box (wrapping at any character for the one line, as Qt's wrapping
+// between words costs the square of the word's length).
+
+const std::string& TenMegabytesToPaste(int64_t one_line) {
+  static const std::string line(10'000'000, 'x');
+  return one_line ? line : Log(10'000'000);
+}
+
+void PasteInto(benchmark::State& state, QPlainTextEdit* box, const std::function<void()>& empty) {
+  QApplication::clipboard()->setText(platform::GbkToQString(TenMegabytesToPaste(state.range(0))));
+  for (auto _ : state) {
+    state.PauseTiming();
+    empty();
+    state.ResumeTiming();
+    box->paste();
+    Paint(box);
+  }
+}
+
+void BM_PasteTenMegabytes(benchmark::State& state) {
+  PasteInto(state, Box(control::kSource), [] { WriteBox(control::kSource, ""); });
+}
+
+void BM_PlainQtPasteTenMegabytes(benchmark::State& state) {
+  PlainBox plain;
+  plain.box->setReadOnly(false);
+  if (state.range(0)) plain.box->setWordWrapMode(QTextOption::WrapAnywhere);
+  PasteInto(state, plain.box, [&] { plain.box->clear(); });
+}
+
+// Mapping a million sorted matches (start and end offsets) over 10 MB of the
+// source box's text to document positions, as marks of matches need, beside
+// decoding the same text once: a log (argument 0) or Chinese lines (1).
+
+const std::string& TenMegabytes(int64_t chinese) {
+  static std::string text;
+  if (!chinese) return Log(10'000'000);
+  if (text.empty())
+    while (text.size() < 10'000'000) text += platform::Utf16ToGbk(u"共找到匹配文本中文\r\n");
+  return text;
+}
+
+void BM_MapMillionMatches(benchmark::State& state) {
+  const std::string& text = TenMegabytes(state.range(0));
+  WriteBox(control::kSource, text);
+  const forms::TextPositions positions(text, *Box(control::kSource)->document());
+  for (auto _ : state) {
+    forms::TextPositions::Walk walk(positions);
+    int64_t sum = 0;
+    for (size_t offset = 0; offset + 4 < text.size(); offset += text.size() / 1'000'000)
+      sum += walk.PositionBefore(offset) + walk.PositionAfter(offset + 3);
+    benchmark::DoNotOptimize(sum);
+  }
+}
+
+void BM_DecodeTenMegabytes(benchmark::State& state) {
+  const std::string& text = TenMegabytes(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(platform::GbkToQString(text).size());
+}
+
 // A press of 匹配 whose report is a million lines of Chinese text.
 
 const char kLinePattern[] = "[^\r\n]+";
@@ -223,6 +319,18 @@ BENCHMARK(BM_PlainQtMegabyteOfWords)->Unit(benchmark::kMillisecond)->UseRealTime
 void MillionLines(benchmark::internal::Benchmark* b) {
   b->ArgName("lines")->Arg(1'000'000)->MinTime(4)->Unit(benchmark::kMillisecond)->UseRealTime();
 }
+void Typing(benchmark::internal::Benchmark* b) {
+  b->ArgName("lines")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+BENCHMARK(BM_Keystroke)->Apply(Typing);
+BENCHMARK(BM_PlainQtKeystrokeInAShortLine)->Unit(benchmark::kMillisecond)->UseRealTime();
+void PasteShapes(benchmark::internal::Benchmark* b) {
+  b->ArgName("one_line")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+BENCHMARK(BM_PasteTenMegabytes)->Apply(PasteShapes);
+BENCHMARK(BM_PlainQtPasteTenMegabytes)->Apply(PasteShapes);
+BENCHMARK(BM_MapMillionMatches)->ArgName("chinese")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DecodeTenMegabytes)->ArgName("chinese")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ChineseReportPress)->Apply(MillionLines);
 BENCHMARK(BM_ChineseBuildMatchReport)->Apply(MillionLines);
 
@@ -232,6 +340,10 @@ const RatioPair kCopyRatio("BM_SelectAllCopy", "BM_ClipboardTakesTheText");
 const RatioPair kCopyToQtRatio("BM_SelectAllCopy", "BM_PlainQtSelectAllCopy");
 const RatioPair kWriteLongLineRatio("BM_WriteMegabyteLine", "BM_PlainQtMegabyteOfWords");
 const RatioPair kPasteLongLineRatio("BM_PasteMegabyteLine", "BM_PlainQtMegabyteOfWords");
+const RatioPair kKeystrokeRatio("BM_Keystroke/lines:0", "BM_PlainQtKeystrokeInAShortLine");
+const RatioPair kKeystrokeInLinesRatio("BM_Keystroke/lines:1", "BM_PlainQtKeystrokeInAShortLine");
+const RatioPair kPasteRatio("BM_PasteTenMegabytes", "BM_PlainQtPasteTenMegabytes");
+const RatioPair kMapRatio("BM_MapMillionMatches", "BM_DecodeTenMegabytes");
 const RatioPair kChinesePressRatio("BM_ChineseReportPress", "BM_ChineseBuildMatchReport");
 // Reading back grows linearly when 100 MB takes about ten times the time of 10 MB.
 const RatioPair kReadBackGrowth("BM_ReadBack/bytes:100000000", "BM_ReadBack/bytes:10000000");

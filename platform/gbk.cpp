@@ -111,6 +111,8 @@ const Tables& GetTables() {
   return tables;
 }
 
+// Hands every UTF-16 unit to `put` with the offset of the character it
+// comes from: the one rule of what a GBK text reads as.
 template <class Sink>
 void Decode(std::string_view gbk, Sink&& put) {
   const Tables& t = GetTables();
@@ -119,22 +121,22 @@ void Decode(std::string_view gbk, Sink&& put) {
   size_t i = 0;
   while (i < n) {
     const uint8_t b = p[i];
-    if (b < 0x80) { put(char16_t(b)); ++i; continue; }
-    if (b == 0x80) { put(kEuro); ++i; continue; }
+    if (b < 0x80) { put(char16_t(b), i); ++i; continue; }
+    if (b == 0x80) { put(kEuro, i); ++i; continue; }
     if (IsGbkLeadByte(b) && i + 1 < n) {
       const uint8_t c = p[i + 1];
       if (IsGbkTrailByte(c)) {
         const char16_t u = t.decode[(b - 0x81) * kTrailCount + (c - 0x40)];
-        if (u != 0) { put(u); i += 2; continue; }
+        if (u != 0) { put(u, i); i += 2; continue; }
         const auto pair = t.decode_pairs.find(uint16_t(b << 8 | c));
-        if (pair != t.decode_pairs.end()) { for (char16_t unit : pair->second) put(unit); i += 2; continue; }
+        if (pair != t.decode_pairs.end()) { for (char16_t unit : pair->second) put(unit, i); i += 2; continue; }
       } else if (IsFourByteDigit(c) && i + 3 < n) {
         thread_local Converter four_byte_to_utf16("UTF-16LE", "GB18030");
         const std::u16string u = DecodeSequence(four_byte_to_utf16, reinterpret_cast<const char*>(p + i), 4);
-        if (!u.empty()) { for (char16_t unit : u) put(unit); i += 4; continue; }
+        if (!u.empty()) { for (char16_t unit : u) put(unit, i); i += 4; continue; }
       }
     }
-    put(kReplacement);  // shown only; the program's bytes are not touched
+    put(kReplacement, i);  // shown only; the program's bytes are not touched
     ++i;
   }
 }
@@ -180,7 +182,7 @@ QString GbkToQString(std::string_view gbk) {
   QString out(qsizetype(gbk.size()), Qt::Uninitialized);
   QChar* d = out.data();
   qsizetype k = 0;
-  Decode(gbk, [&](char16_t u) { d[k++] = QChar(u); });
+  Decode(gbk, [&](char16_t u, size_t) { d[k++] = QChar(u); });
   out.truncate(k);
   return out;
 }
@@ -188,6 +190,20 @@ QString GbkToQString(std::string_view gbk) {
 std::string QStringToGbk(const QString& text) {
   return Utf16ToGbk(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
                                         size_t(text.size())));
+}
+
+// A character takes at most two bytes, or four when its second byte is a
+// digit, so those bytes decide it; its length is where the next character's
+// units start.
+GbkCharacter GbkCharacterAt(std::string_view gbk, size_t at) {
+  const bool may_take_four = at + 1 < gbk.size() && IsFourByteDigit(uint8_t(gbk[at + 1]));
+  const std::string_view window = gbk.substr(at, may_take_four ? 4 : 2);
+  GbkCharacter c{uint8_t(window.size()), 0};
+  Decode(window, [&](char16_t, size_t from) {
+    if (from == 0) ++c.units;
+    else if (c.bytes > from) c.bytes = uint8_t(from);
+  });
+  return c;
 }
 
 }  // namespace platform

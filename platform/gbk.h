@@ -4,6 +4,7 @@
 // GB18030 sequence, and invalid bytes decode as U+FFFD.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,5 +23,13 @@ std::string GbkToUtf8(std::string_view gbk);
 
 QString GbkToQString(std::string_view gbk);
 std::string QStringToGbk(const QString& text);
+
+// The character that starts at byte `at` of `gbk` (at < gbk.size()) as the
+// conversions to Unicode read it: how many bytes it takes and how many UTF-16
+// units it becomes (an invalid byte is one byte, one U+FFFD).
+struct GbkCharacter {
+  uint8_t bytes, units;
+};
+GbkCharacter GbkCharacterAt(std::string_view gbk, size_t at);
 
 }  // namespace platform

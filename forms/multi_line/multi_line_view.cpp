@@ -1,33 +1,32 @@
 // The multi-line box's widget: how a program write fills the document, how
-// its text is read back, and its copy, paste and line-selection habits.
+// its text is read back, its copy, paste and input habits, and how the keys
+// and the mouse treat a line held in pieces as one line.
 #include "forms/multi_line/multi_line_view.h"
 
 #include <algorithm>
 #include <new>
 
-#include <QApplication>
 #include <QInputMethodEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTextBlock>
 
-#include "forms/multi_line/grouped_lines.h"
+#include "forms/multi_line/continued_lines.h"
+#include "forms/multi_line/line_marks.h"
 #include "forms/multi_line/nul_free_text.h"
+#include "forms/multi_line/text_reader.h"
 #include "forms/multi_line/text_shape.h"
+#include "forms/multi_line/text_writer.h"
 #include "platform/gbk.h"
 #include "runtime/memory.h"
 
 namespace forms {
 namespace {
 
-// Texts with at least this many line breaks are held many lines per block:
-// Qt spends some microseconds and some hundred bytes on every block.
-constexpr size_t kGroupedLineBreaks = 4096;
 // Qt's word-boundary wrapping costs the square of a word's length, and a line
 // this long may be one word, so a box holding one wraps at any character.
 constexpr size_t kLongLine = 16 * 1024;
-
-bool IsSeparator(QChar c) { return c == QChar::ParagraphSeparator || c == QChar::LineSeparator; }
 
 QTextOption::WrapMode WrapModeFor(size_t longest_line) {
   return longest_line > kLongLine ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
@@ -36,15 +35,15 @@ QTextOption::WrapMode WrapModeFor(size_t longest_line) {
 // The most Qt needs while it takes a text, with room to spare: the UTF-16
 // text (at most two bytes per GBK byte) held once by us and up to twice as
 // the document's buffer grows, up to 1 KB per block, and the layout of the
-// longest line (measured near 40 bytes a character).
-int64_t FillBytesNeeded(std::string_view gbk, const TextShape& shape, bool grouped) {
-  const size_t blocks = grouped ? GroupedBlockCount(gbk.size(), shape.line_breaks) : shape.line_breaks + 1;
-  return int64_t(6 * gbk.size() + 1024 * blocks + 64 * shape.longest_line);
+// longest piece of a line (measured near 40 bytes a character).
+int64_t FillBytesNeeded(size_t units, const TextShape& shape, LineHolding holding) {
+  const size_t longest_piece =
+      holding.in_pieces ? std::min<size_t>(shape.longest_line, 3 * kLinePieceCharacters) : shape.longest_line;
+  return int64_t(6 * units + 1024 * BlockCountFor(units, shape.line_breaks) + 64 * longest_piece);
 }
 
-// Appends GBK bytes with each LF as CR LF. LF is never part of a GBK
-// character, and a block's text holds none of its own (Qt makes a new block
-// of it), so every LF here stands for a line separator.
+// Appends GBK bytes with each LF as CR LF. The document holds no LF of its
+// own (Qt makes a new block of it), so every LF here stands for a line break.
 void AppendWithCrLf(std::string& out, std::string_view gbk) {
   for (size_t start = 0;;) {
     const size_t lf = gbk.find('\n', start);
@@ -59,21 +58,21 @@ std::u16string_view Utf16(const QString& text) {
   return {reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())};
 }
 
-struct LineSpan {
-  int start, end;  // document positions; end is past the line's break
-};
+// Characters Qt would turn into something else than themselves on insertion.
+bool HoldsSeparators(const QString& text) {
+  return std::any_of(text.begin(), text.end(), [](QChar c) {
+    return c == u'\r' || c == u'\n' || c == QChar::LineSeparator || EndsBlock(c);
+  });
+}
 
-// The line around a document position: the text between two line breaks of
-// either kind, with the break that ends it.
-LineSpan LineAround(const QTextDocument& document, int position) {
-  const QTextBlock block = document.findBlock(position);
-  const QString text = block.text();
-  const int at = position - block.position();
-  const int start = at == 0 ? 0 : int(text.lastIndexOf(QChar::LineSeparator, at - 1)) + 1;
-  const int next = int(text.indexOf(QChar::LineSeparator, at));
-  const int end = next >= 0 ? block.position() + next + 1
-                            : std::min(block.position() + block.length(), document.characterCount() - 1);
-  return {block.position() + start, end};
+bool MovesByCharacter(QKeyEvent* event) {
+  return event == QKeySequence::MoveToNextChar || event == QKeySequence::MoveToPreviousChar ||
+         event == QKeySequence::SelectNextChar || event == QKeySequence::SelectPreviousChar;
+}
+
+bool MovesByWord(QKeyEvent* event) {
+  return event == QKeySequence::MoveToNextWord || event == QKeySequence::MoveToPreviousWord ||
+         event == QKeySequence::SelectNextWord || event == QKeySequence::SelectPreviousWord;
 }
 
 }  // namespace
@@ -85,29 +84,21 @@ MultiLineView::MultiLineView(QWidget* parent) : QPlainTextEdit(parent) {
 
 void MultiLineView::ShowText(std::string_view gbk) {
   const TextShape shape = MeasureText(gbk);
-  const bool grouped = shape.line_breaks >= kGroupedLineBreaks;
-  const int64_t needed = FillBytesNeeded(gbk, shape, grouped);
+  const LineHolding holding = HoldingFor(shape);
+  const int64_t needed = FillBytesNeeded(gbk.size(), shape, holding);
   rt::EnsureMemoryFor(needed);  // running out inside Qt would crash it
   try {
     clear();
     setWordWrapMode(WrapModeFor(shape.longest_line));
-    FillDocument(gbk, grouped);
+    WriteGbk(*document(), gbk, holding);
+    moveCursor(QTextCursor::Start);
   } catch (const std::bad_alloc&) {
     rt::RaiseOutOfMemory(needed);
   }
-  grouped_ = grouped;
-}
-
-void MultiLineView::FillDocument(std::string_view gbk, bool grouped) {
-  if (!grouped) return setPlainText(platform::GbkToQString(gbk));
-  FillGrouped(*document(), gbk);
-  moveCursor(QTextCursor::Start);
-  ApplyLineCounts(*document());
 }
 
 // Block by block, so no copy of the whole text is made but the result: a
-// full-size copy costs more in fresh memory than the conversion itself. The
-// block's raw text keeps no-break spaces, which toPlainText() would not.
+// full-size copy costs more in fresh memory than the conversion itself.
 std::string MultiLineView::Text() const {
   // Two bytes a character holds every GBK character and every CR LF; the
   // rest of a four-byte sequence's room is found by growing. Room never
@@ -117,17 +108,14 @@ std::string MultiLineView::Text() const {
   for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
     longest_block = std::max<int64_t>(longest_block, block.length());
   const int64_t room = 2 * int64_t(document()->characterCount());
-  const int64_t needed = room + 4 * longest_block;
+  const int64_t needed = room + 6 * longest_block;
   rt::EnsureMemoryFor(needed);
   try {
     std::string gbk;
     gbk.reserve(size_t(room));
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-      if (block.position() > 0) gbk += "\r\n";
-      QString text = block.text();
-      std::replace(text.begin(), text.end(), QChar(QChar::LineSeparator), QChar(u'\n'));
-      AppendWithCrLf(gbk, platform::QStringToGbk(text));
-    }
+    const int end = document()->characterCount() - 1;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+      AppendWithCrLf(gbk, platform::QStringToGbk(ReadBlock(block, block.position(), end)));
     return gbk;
   } catch (const std::bad_alloc&) {
     rt::RaiseOutOfMemory(needed);
@@ -137,34 +125,141 @@ std::string MultiLineView::Text() const {
 // A plain text with "\n" for every line break, built in one pass; Qt's own
 // copy builds a document fragment first, seconds for a million lines.
 QMimeData* MultiLineView::createMimeDataFromSelection() const {
-  QString text = textCursor().selectedText();
-  std::replace_if(text.begin(), text.end(), IsSeparator, QChar(u'\n'));
+  const QTextCursor cursor = textCursor();
   auto* data = new QMimeData;
-  data->setText(text);
+  data->setText(ReadRange(*document(), cursor.selectionStart(), cursor.selectionEnd()));
   return data;
 }
 
 void MultiLineView::insertFromMimeData(const QMimeData* source) {
-  if (!source->hasText()) return QPlainTextEdit::insertFromMimeData(source);
-  QMimeData clean;
-  clean.setText(WithoutNul(source->text()));
-  const size_t longest = MeasureText(Utf16(clean.text())).longest_line;
-  if (longest + size_t(textCursor().block().length()) > kLongLine) WrapAnywhere();
-  QPlainTextEdit::insertFromMimeData(&clean);
+  if (!source->hasText() || isReadOnly()) return QPlainTextEdit::insertFromMimeData(source);
+  InsertAsPasted(WithoutNul(source->text()), 0, 0);
 }
 
+// Pasted text goes in as a program write does, grouped and in pieces, so a
+// paste of 10 MB is as quick as the write and its separators keep their
+// meaning; it is one step for undo, as Qt's own paste.
+void MultiLineView::InsertAsPasted(const QString& text, int replace_from, int replace_length) {
+  const TextShape shape = MeasureText(Utf16(text));
+  const LineHolding holding = HoldingFor(shape);
+  const int64_t needed = FillBytesNeeded(size_t(text.size()), shape, holding);
+  rt::EnsureMemoryFor(needed);
+  try {
+    WrapAnywhereFor(shape.longest_line);
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    cursor.setPosition(cursor.position() + replace_from);
+    cursor.setPosition(cursor.position() + replace_length, QTextCursor::KeepAnchor);
+    InsertPlainText(cursor, text, holding);
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
+  } catch (const std::bad_alloc&) {
+    rt::RaiseOutOfMemory(needed);
+  }
+}
+
+// A commit that holds line breaks or separators goes in as a paste, so they
+// read back as committed; the preedit that comes with it goes on to Qt. The
+// text a commit replaces is counted in characters, which the separator
+// between two pieces of a line is not.
 void MultiLineView::inputMethodEvent(QInputMethodEvent* event) {
-  if (!event->commitString().contains(QChar(0))) return QPlainTextEdit::inputMethodEvent(event);
-  QInputMethodEvent clean(event->preeditString(), event->attributes());
-  clean.setCommitString(WithoutNul(event->commitString()), event->replacementStart(),
-                        event->replacementLength());
-  QPlainTextEdit::inputMethodEvent(&clean);
+  const QString commit = WithoutNul(event->commitString());
+  const int caret = textCursor().position();
+  const int from = StepOverCharacters(*document(), caret, event->replacementStart()) - caret;
+  const int length = StepOverCharacters(*document(), caret + from, event->replacementLength()) - caret - from;
+  if (commit == event->commitString() && !HoldsSeparators(commit) && from == event->replacementStart() &&
+      length == event->replacementLength())
+    return QPlainTextEdit::inputMethodEvent(event);
+  QInputMethodEvent rest(event->preeditString(), event->attributes());
+  if (HoldsSeparators(commit) && !isReadOnly())
+    InsertAsPasted(commit, from, length);
+  else
+    rest.setCommitString(commit, from, length);
+  QPlainTextEdit::inputMethodEvent(&rest);
+}
+
+// Around a piece of a long line an input method sees the pieces beside it
+// too, as it would see the one line.
+QVariant MultiLineView::inputMethodQuery(Qt::InputMethodQuery query) const {
+  const QTextCursor cursor = textCursor();
+  const QTextBlock block = cursor.block();
+  if (!IsPiece(block)) return QPlainTextEdit::inputMethodQuery(query);
+  const PieceContext around = TextAroundPiece(block);
+  const int caret = around.block_start + cursor.position() - block.position();
+  constexpr int kContextLength = 1024;  // what Qt hands out when no length is asked for
+  switch (query) {
+    case Qt::ImSurroundingText: return around.text;
+    case Qt::ImCursorPosition: return caret;
+    case Qt::ImAnchorPosition: return around.block_start + cursor.anchor() - block.position();
+    case Qt::ImTextBeforeCursor: return around.text.left(caret).right(kContextLength);
+    case Qt::ImTextAfterCursor: return around.text.mid(caret).left(kContextLength);
+    default: return QPlainTextEdit::inputMethodQuery(query);
+  }
+}
+
+void MultiLineView::keyPressEvent(QKeyEvent* event) {
+  if (InsertLineBreak(event)) return;
+  StepOffPieceBoundary(event);
+  const int before = textCursor().position();
+  QPlainTextEdit::keyPressEvent(event);
+  MoveOverPieces(event, before);
+}
+
+// Enter and Shift+Enter break the line with a plain block separator: the
+// character format Qt would take from the text before the caret may carry a
+// separator's mark.
+bool MultiLineView::InsertLineBreak(QKeyEvent* event) {
+  if (event != QKeySequence::InsertParagraphSeparator && event != QKeySequence::InsertLineSeparator) return false;
+  if (!(textInteractionFlags() & Qt::TextEditable)) return false;
+  QTextCursor cursor = textCursor();
+  cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+  setTextCursor(cursor);
+  ensureCursorVisible();
+  event->accept();
+  return true;
+}
+
+// Where two pieces of a line meet, Backspace deletes the character before
+// the meeting and Delete the one after, not the separator between them.
+void MultiLineView::StepOffPieceBoundary(QKeyEvent* event) {
+  QTextCursor cursor = textCursor();
+  if (cursor.hasSelection()) return;
+  const bool backwards = event->key() == Qt::Key_Backspace || event == QKeySequence::DeleteStartOfWord;
+  const bool forwards = event == QKeySequence::Delete || event == QKeySequence::DeleteEndOfWord;
+  if (backwards && AtPieceStart(*document(), cursor.position())) cursor.movePosition(QTextCursor::PreviousCharacter);
+  else if (forwards && AtPieceEnd(*document(), cursor.position())) cursor.movePosition(QTextCursor::NextCharacter);
+  else return;
+  setTextCursor(cursor);
+}
+
+// A move that only crossed the separator between two pieces of a line moved
+// over no character: it is made once more. A word move that stopped where
+// pieces meet inside a word goes on over the rest of the word.
+void MultiLineView::MoveOverPieces(QKeyEvent* event, int before) {
+  const int after = textCursor().position();
+  if (MovesByCharacter(event) && AcrossPieces(*document(), before, after)) {
+    QPlainTextEdit::keyPressEvent(event);
+    return;
+  }
+  if (!MovesByWord(event)) return;
+  const bool select = event == QKeySequence::SelectNextWord || event == QKeySequence::SelectPreviousWord;
+  for (int at = after, from = before; at != from && WordGoesOnAt(*document(), at);) {
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(at < from ? at - 1 : at + 1, select ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
+    setTextCursor(cursor);
+    from = cursor.position();
+    QPlainTextEdit::keyPressEvent(event);
+    at = textCursor().position();
+  }
 }
 
 // Qt lays a line out afresh for every paint unless its layout is kept, and
-// for a line of a megabyte that is a pass over all of it with fresh memory on
-// every blink of the cursor. Long lines keep theirs (some tens of bytes a
-// character, which the fill has already made room for).
+// for a long block that is a pass over all of it with fresh memory on every
+// blink of the cursor. Blocks longer than a piece of a line (pieces that
+// edits joined, or a long line in a box that does not wrap) keep theirs:
+// some tens of bytes a character.
 void MultiLineView::KeepLongLineLayouts(int position, int added) {
   const QTextBlock last = document()->findBlock(position + added);
   for (QTextBlock block = document()->findBlock(position); block.isValid(); block = block.next()) {
@@ -173,25 +268,57 @@ void MultiLineView::KeepLongLineLayouts(int position, int added) {
   }
 }
 
-void MultiLineView::WrapAnywhere() {
-  if (wordWrapMode() == QTextOption::WrapAnywhere) return;
-  setWordWrapMode(QTextOption::WrapAnywhere);
-  if (grouped_) ApplyLineCounts(*document());
+// Long lines are held in pieces only where the box wraps them: pieces of a
+// line that is not wrapped would show as lines of their own.
+LineHolding MultiLineView::HoldingFor(const TextShape& shape) const {
+  return {shape.line_breaks >= kGroupedLineBreaks, lineWrapMode() != NoWrap};
 }
 
-// Qt selects the whole block on a triple click and extends by blocks while
-// the button is held; in a grouped document a block is up to 64 lines, so
-// the selection is narrowed to lines, press and drag alike.
+void MultiLineView::WrapAnywhereFor(size_t longest_inserted_line) {
+  if (longest_inserted_line + size_t(textCursor().block().length()) <= kLongLine) return;
+  setWordWrapMode(QTextOption::WrapAnywhere);
+}
+
+// A double click selects a word; a word that goes on in the next piece of
+// its line, or comes from the one before, is selected whole.
 void MultiLineView::mouseDoubleClickEvent(QMouseEvent* event) {
   QPlainTextEdit::mouseDoubleClickEvent(event);
-  since_double_click_.start();
+  ExtendWordOverPieces();
 }
 
+void MultiLineView::ExtendWordOverPieces() {
+  QTextCursor cursor = textCursor();
+  if (!cursor.hasSelection()) return;
+  auto word_around = [this](int position) {
+    QTextCursor word(document());
+    word.setPosition(position);
+    word.select(QTextCursor::WordUnderCursor);
+    return word;
+  };
+  int start = cursor.selectionStart(), end = cursor.selectionEnd();
+  while (WordGoesOnAt(*document(), start)) start = word_around(start - 2).selectionStart();
+  while (WordGoesOnAt(*document(), end)) end = word_around(end + 2).selectionEnd();
+  if (start == cursor.selectionStart() && end == cursor.selectionEnd()) return;
+  cursor.setPosition(start);
+  cursor.setPosition(end, QTextCursor::KeepAnchor);
+  const int top = verticalScrollBar()->value();  // the text clicked stays under the mouse
+  setTextCursor(cursor);
+  verticalScrollBar()->setValue(top);
+}
+
+// Qt's own triple click selects the whole block and then extends by blocks
+// while the button is held; a block holds up to 64 lines, or one piece of a
+// long line, so the selection is made the line clicked, press and drag alike.
+// A press that leaves the whole block selected, where it was not before, is
+// Qt's triple click (a press inside a selection, which may start a drag,
+// leaves it as it was).
 void MultiLineView::mousePressEvent(QMouseEvent* event) {
-  const bool soon_after_double_click = since_double_click_.isValid() &&
-                                       !since_double_click_.hasExpired(QApplication::doubleClickInterval());
+  const QTextCursor before = textCursor();
   QPlainTextEdit::mousePressEvent(event);
-  if (event->button() != Qt::LeftButton || !soon_after_double_click || !SelectsWholeBlock()) return;
+  const QTextCursor after = textCursor();
+  const bool changed = before.anchor() != after.anchor() || before.position() != after.position();
+  const bool extends = event->modifiers() & Qt::ShiftModifier;  // Qt extends the selection it has
+  if (event->button() != Qt::LeftButton || extends || !changed || !SelectsWholeBlock()) return;
   line_anchor_ = cursorForPosition(event->position().toPoint()).position();
   SelectLines(line_anchor_, line_anchor_);
 }
@@ -222,11 +349,6 @@ void MultiLineView::SelectLines(int anchor, int position) {
   cursor.setPosition(downwards ? to.end : to.start, QTextCursor::KeepAnchor);
   const QTextCursor current = textCursor();
   if (cursor.anchor() != current.anchor() || cursor.position() != current.position()) setTextCursor(cursor);
-}
-
-void MultiLineView::resizeEvent(QResizeEvent* event) {
-  QPlainTextEdit::resizeEvent(event);
-  if (grouped_ && event->oldSize().width() != event->size().width()) ApplyLineCounts(*document());
 }
 
 }  // namespace forms
