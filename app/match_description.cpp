@@ -24,7 +24,7 @@ constexpr int kShownCharacters = 60;
 int64_t CharactersBefore(std::string_view text, size_t end) {
   int64_t characters = 0;
   for (size_t at = 0; at < text.size();) {
-    const size_t next = at + rt::CharStep(text.data() + at);
+    const size_t next = at + rt::CharLength(text.data() + at);
     if (next > end) break;
     at = next;
     ++characters;
@@ -35,7 +35,7 @@ int64_t CharactersBefore(std::string_view text, size_t end) {
 // The first kShownCharacters characters of text, and whether that is all of it.
 std::string_view ShownPart(std::string_view text, bool& whole) {
   size_t at = 0;
-  for (int n = 0; n < kShownCharacters && at < text.size(); ++n) at += rt::CharStep(text.data() + at);
+  for (int n = 0; n < kShownCharacters && at < text.size(); ++n) at += rt::CharLength(text.data() + at);
   whole = at >= text.size();
   return text.substr(0, std::min(at, text.size()));
 }
