@@ -141,7 +141,7 @@ void MatchClicked() {
   MatchReport report = SearchAndReport(source.get(), pattern.get(), true);
   OwnedText display = ReplaceEvery(report.text.get(), constants::kLineBreakMarker, constants::kCrLf);
   WriteText(control::kMatchReport, display.get());
-  forms::ShowMatchMarks({kMainWindow, control::kSource, control::kPattern, control::kMatchReport}, source.view(),
+  forms::ShowMatchMarks({kMainWindow, control::kSource, control::kPattern, control::kMatchReport},
                         std::move(report.marks));
   if (report.engine_gave_up) ShowPrompt(EarlyEndMessage(report.count).get());
 }

@@ -56,6 +56,8 @@ EditBoxControl::~EditBoxControl() { DisposeWidget(editor()); }
 
 QWidget* EditBoxControl::widget() const { return editor(); }
 
+MultiLineView* EditBoxControl::lines() const { return lines_; }
+
 QWidget* EditBoxControl::editor() const {
   if (line_) return line_;
   return lines_;

@@ -46,7 +46,7 @@ class EditBoxControl : public KindControl<EditBoxSettings> {
   // The exact bytes of the last program write, until the user edits; null otherwise.
   const std::string* WrittenText() const { return written_ ? &*written_ : nullptr; }
   // The multi-line box's widget; null for a single-line box.
-  MultiLineView* lines() const { return lines_; }
+  MultiLineView* lines() const;
 
  private:
   void CreateEditor(const CreateParams& params);
