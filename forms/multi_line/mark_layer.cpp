@@ -14,7 +14,7 @@
 namespace forms {
 
 MarkLayer::MarkLayer(MultiLineView& view, MatchMarks marks, const std::string* written)
-    : QObject(&view), view_(view) {
+    : QObject(&view), view_(view), viewport_(view.viewport()) {
   setObjectName(QStringLiteral("match marks"));
   source_.emplace(std::move(marks), *view.document(), written);
   view.viewport()->installEventFilter(this);
@@ -41,10 +41,15 @@ void MarkLayer::ShowMatch(size_t i) {
   view_.viewport()->update();
 }
 
+// Only the event's type is looked at first: the viewport's last events come
+// while the view is being destroyed.
 bool MarkLayer::eventFilter(QObject* watched, QEvent* event) {
-  if (!source_ || watched != view_.viewport()) return false;
-  if (event->type() == QEvent::Paint) Paint();
-  if (event->type() != QEvent::ToolTip) return false;
+  const QEvent::Type type = event->type();
+  if ((type != QEvent::Paint && type != QEvent::ToolTip) || !source_ || watched != viewport_) return false;
+  if (type == QEvent::Paint) {
+    Paint();
+    return false;
+  }
   ShowToolTip(static_cast<const QHelpEvent&>(*event));
   return true;
 }

@@ -41,6 +41,7 @@ class MarkLayer : public QObject {
   void ShowToolTip(const QHelpEvent& help);
 
   MultiLineView& view_;
+  const QObject* viewport_;
   std::optional<MarkedSource> source_;
 };
 
