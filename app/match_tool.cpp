@@ -1,12 +1,16 @@
 // Compiles the pattern into a fresh Pattern, searches the whole source, joins
 // the whole-match texts, and releases everything in ownership order; tells
 // the user when the engine gave the search up before the end of the source.
+// Alongside the report, a press gathers where each match stands and which
+// report line shows it, for the source box's marks.
 #include "app/match_tool.h"
 
 #include "app/control_ids.h"
+#include "app/match_description.h"
+#include "app/regex_calls.h"
 #include "app/text_builder.h"
 #include "app/text_calls.h"
-#include "regex/pattern.h"
+#include "forms/kinds/edit_box_marks.h"
 #include "regex/search_all.h"
 #include "regex/search_result.h"
 #include "resources/constants.h"
@@ -20,20 +24,6 @@ constexpr int32_t kBuildMatchReportId = 0x04012F55;
 constexpr int32_t kFirstMatchRead = 250;
 constexpr int32_t kFurtherMatchRead = 360;
 
-rt::ArgRecord PatternArgument(void* pattern) { return rt::PointerArg(pattern, rt::tag::kPattern); }
-
-void* CompilePattern(const char* text) {
-  void* pattern = Allocate(sizeof(regex_service::PatternValue));
-  CallLibrary(regex_service::PatternConstruct, {PatternArgument(pattern)});
-  CallLibrary(regex_service::PatternCreate, {PatternArgument(pattern), rt::TextArg(text), rt::kOmitted});
-  return pattern;
-}
-
-void DestroyPattern(void* pattern) {
-  CallLibrary(regex_service::PatternDestruct, {PatternArgument(pattern)});
-  Free(pattern);
-}
-
 // Every result is destructed and its block freed before the array itself.
 void DestroyResults(void* results) {
   const int64_t count = rt::ArrayCount(results);
@@ -45,28 +35,58 @@ void DestroyResults(void* results) {
   Free(results);
 }
 
-// The whole-match text of element `index` (from 1), after the index check.
-OwnedText MatchText(void* results, int64_t index, const char* source, int32_t position) {
+// The whole-match text of element `index` (from 1), after the index check,
+// and where it starts.
+OwnedText MatchText(void* results, int64_t index, const char* source, int32_t position, int32_t& start) {
   CheckIndex(index, rt::ArrayCount(results), kBuildMatchReportId, position);
-  int32_t unused_start = 0;
   void* result = rt::ArrayPointerAt(results, index - 1);
   return TextResult(CallLibrary(regex_service::ResultMatchText,
                                 {rt::PointerArg(result, rt::tag::kSearchResult), rt::TextArg(source),
-                                 rt::PointerArg(&unused_start, rt::tag::kInt)}));
+                                 rt::PointerArg(&start, rt::tag::kInt)}));
+}
+
+// Line breaks the result box shows for a match text: CR LF, a lone CR and a
+// lone LF once each, and every marker, which the display turns into CR LF.
+int32_t LineBreaksIn(std::string_view text) {
+  int32_t breaks = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' || text[i] == '\r') ++breaks;
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+  }
+  if (text.find('#') == std::string_view::npos) return breaks;  // the marker's first byte
+  const size_t marker_length = std::string_view(constants::kLineBreakMarker).size();
+  for (const char* rest = text.data(); *rest != '\0';) {
+    const int32_t found = FindText(rest, constants::kLineBreakMarker);
+    if (found == -1) break;
+    ++breaks;
+    rest += found - 1 + marker_length;
+  }
+  return breaks;
 }
 
 // Rule of the match list: the first non-empty text starts it, and every text
-// after that follows a marker, empty ones included.
-OwnedText JoinMatches(void* results, const char* source) {
+// after that follows a marker, empty ones included. With marks, each match's
+// place is kept too, and its first report line (after the count line and an
+// empty line), or -1 when the list has not started.
+OwnedText JoinMatches(void* results, const char* source, forms::MarkedMatches* marks) {
   TextBuilder list;
   const int64_t count = rt::ArrayCount(results);
+  if (marks) {
+    marks->matches.reserve(size_t(count));
+    marks->report_lines.reserve(size_t(count));
+  }
+  int32_t next_line = 2;
   for (int64_t i = 1; i <= count; ++i) {
-    if (list.empty()) {
-      list.Append(MatchText(results, i, source, kFirstMatchRead).view());
-    } else {
-      OwnedText match = MatchText(results, i, source, kFurtherMatchRead);
-      list.Append(constants::kLineBreakMarker).Append(match.view());
-    }
+    const bool starts_list = list.empty();
+    int32_t start = 0;
+    OwnedText match = MatchText(results, i, source, starts_list ? kFirstMatchRead : kFurtherMatchRead, start);
+    if (!starts_list) list.Append(constants::kLineBreakMarker);
+    list.Append(match.view());
+    if (marks == nullptr) continue;
+    const bool listed = !list.empty();
+    marks->matches.push_back({start, int32_t(match.view().size())});
+    marks->report_lines.push_back(listed ? next_line : -1);
+    if (listed) next_line += 1 + LineBreaksIn(match.view());
   }
   return list.Take();
 }
@@ -76,9 +96,10 @@ struct MatchReport {
   OwnedText text;
   int32_t count = 0;
   bool engine_gave_up = false;
+  forms::MarkedMatches marks;
 };
 
-MatchReport SearchAndReport(const char* source, const char* pattern_text) {
+MatchReport SearchAndReport(const char* source, const char* pattern_text, bool with_marks) {
   void* pattern = CompilePattern(pattern_text);
   void* results =
       CallLibrary(regex_service::SearchAll, {PatternArgument(pattern), rt::TextArg(source)}).pointer<void>();
@@ -87,9 +108,10 @@ MatchReport SearchAndReport(const char* source, const char* pattern_text) {
   report.engine_gave_up =
       int32_t(CallLibrary(regex_service::LastSearchEnd, {}).low()) == regex_service::kEngineGaveUp;
   if (report.count > 0) {
-    OwnedText matches = JoinMatches(results, source);
+    OwnedText matches = JoinMatches(results, source, with_marks ? &report.marks : nullptr);
     report.text = Join({constants::kCountPrefix, IntegerToText(report.count).view(), constants::kCountSuffix,
                         matches.view()});
+    report.marks.describe = &DescribeMarkedMatch;
   } else {
     report.text = Join({constants::kNoMatch});
   }
@@ -106,7 +128,7 @@ OwnedText EarlyEndMessage(int32_t count) {
 }  // namespace
 
 OwnedText BuildMatchReport(const char* source, const char* pattern_text) {
-  return SearchAndReport(source, pattern_text).text;
+  return SearchAndReport(source, pattern_text, false).text;
 }
 
 void MatchClicked() {
@@ -116,9 +138,11 @@ void MatchClicked() {
   }
   OwnedText source = ReadText(control::kSource);
   OwnedText pattern = ReadText(control::kPattern);
-  MatchReport report = SearchAndReport(source.get(), pattern.get());
+  MatchReport report = SearchAndReport(source.get(), pattern.get(), true);
   OwnedText display = ReplaceEvery(report.text.get(), constants::kLineBreakMarker, constants::kCrLf);
   WriteText(control::kMatchReport, display.get());
+  forms::ShowMatchMarks({kMainWindow, control::kSource, control::kPattern, control::kMatchReport},
+                        std::move(report.marks));
   if (report.engine_gave_up) ShowPrompt(EarlyEndMessage(report.count).get());
 }
 

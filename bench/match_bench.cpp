@@ -12,12 +12,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <map>
 #include <string>
 
 #include "app/control_ids.h"
 #include "app/match_tool.h"
 #include "app/text_calls.h"
+#include "bench/digit_source.h"
 #include "bench/ratio_reporter.h"
 #include "resources/constants.h"
 #include "runtime/entry_table.h"
@@ -25,23 +25,9 @@
 
 namespace {
 
-constexpr size_t kSourceBytes = 10 * 1000 * 1000;
-constexpr size_t kLineBytes = 100;  // CR LF every 100 bytes keeps the source box responsive
 const char kPattern[] = "[0-9]+";
 
-// About `matches` single-digit matches spread evenly over 10 MB of letters.
-const std::string& Source(int64_t matches) {
-  static std::map<int64_t, std::string> cache;
-  std::string& text = cache[matches];
-  if (!text.empty()) return text;
-  const size_t spacing = kSourceBytes / size_t(matches);
-  text.reserve(kSourceBytes);
-  for (size_t i = 0; text.size() < kSourceBytes; ++i) {
-    if ((i + 1) % kLineBytes == 0) text += "\r\n";
-    else text += (i % spacing == spacing / 2) ? '7' : 'x';
-  }
-  return text;
-}
+const std::string& Source(int64_t matches) { return DigitSource(matches); }
 
 QWidget* Widget(uint32_t control_id) {
   return static_cast<QWidget*>(rt::GetWindowHost()->PlatformWindow(app::kMainWindow, control_id));

@@ -1,6 +1,7 @@
 // The regex library's record and its notify function.
 #include "regex/regex_library.h"
 
+#include "regex/match_groups.h"
 #include "regex/pattern.h"
 #include "regex/regex_texts.h"
 #include "regex/runtime_link.h"
@@ -21,7 +22,7 @@ const rt::DataTypeInfo kTypes[] = {
 const rt::CommandEntry kCommands[] = {
     PatternCreate,     SearchAll,        SearchResultDestruct,
     ResultMatchText,   PatternConstruct, PatternDestruct,
-    LastSearchEnd,
+    LastSearchEnd,     MatchGroups,
 };
 
 }  // namespace

@@ -17,6 +17,7 @@ enum Command : uint32_t {
   kPatternConstruct = 4,
   kPatternDestruct = 5,
   kLastSearchEnd = 6,
+  kMatchGroups = 7,
 };
 
 // Code 1 stores a as the runtime's RuntimeNotify entry and returns 0; every
@@ -25,5 +26,5 @@ intptr_t RegexLibraryNotify(int32_t code, intptr_t a, intptr_t b);
 
 }  // namespace regex_service
 
-// The library record: 2 types (Pattern, SearchResult), 7 commands, the notify function.
+// The library record: 2 types (Pattern, SearchResult), 8 commands, the notify function.
 const rt::LibraryInfo& RegexLibrary();

@@ -3,7 +3,6 @@
 #include "regex/search_all.h"
 
 #include <cstring>
-#include <limits>
 #include <memory>
 #include <new>
 #include <string_view>
@@ -13,20 +12,13 @@
 #include "regex/result_set.h"
 #include "regex/runtime_link.h"
 #include "regex/search_job.h"
+#include "regex/search_step.h"
 
 namespace regex_service {
 namespace {
 
-// Offsets are 32-bit, so at most this many bytes are searched.
-constexpr size_t kMaxSearchedBytes = size_t(std::numeric_limits<int32_t>::max());
-
 // Commands run on the main thread only.
 SearchEnd g_last_search_end = kSearchedToTheEnd;
-
-boost::regex_constants::match_flag_type MatchFlags(const PatternValue& pattern) {
-  return pattern.multiline != 0 ? boost::regex_constants::match_default
-                                : boost::regex_constants::match_single_line;
-}
 
 std::shared_ptr<SearchJob> NewSearchJob(const PatternValue& pattern, std::string_view text) {
   std::shared_ptr<SearchJob> job;

@@ -6,18 +6,9 @@
 #include <exception>
 #include <new>
 
+#include "regex/search_step.h"
+
 namespace regex_service {
-namespace {
-
-// Where the search after a match begins, or past the text when searching ends.
-// An empty match at offset 0 ends it; another empty match moves on one byte so
-// the same empty match is not found again.
-size_t NextSearchStart(size_t match_begin, size_t match_end, size_t text_size) {
-  if (match_end == 0) return text_size + 1;
-  return match_begin == match_end ? match_end + 1 : match_end;
-}
-
-}  // namespace
 
 SearchJob::SearchJob(const Regex& regex, boost::regex_constants::match_flag_type flags)
     : regex_(regex), flags_(flags), matches_(uint32_t(regex.mark_count() + 1)) {}

@@ -8,7 +8,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libboost-regex-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils xdotool libx11-dev imagemagick fonts-wqy-microhei qt6-translations-l10n
+  xvfb xauth x11-utils xdotool xclip libx11-dev imagemagick fonts-wqy-microhei qt6-translations-l10n
   dpkg-dev fakeroot file lintian appstream desktop-file-utils locales
   qt6-base-private-dev qt6-svg-dev fonts-noto-cjk x11-xserver-utils
   qt6-wayland weston dbus-daemon at-spi2-core python3-pyatspi

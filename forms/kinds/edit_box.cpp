@@ -56,6 +56,8 @@ EditBoxControl::~EditBoxControl() { DisposeWidget(editor()); }
 
 QWidget* EditBoxControl::widget() const { return editor(); }
 
+MultiLineView* EditBoxControl::lines() const { return lines_; }
+
 QWidget* EditBoxControl::editor() const {
   if (line_) return line_;
   return lines_;
@@ -174,6 +176,7 @@ void EditBoxControl::SetEditorText(std::string_view gbk) {
 }
 
 void EditBoxControl::OnUserEdit() {
+  TellWatchers();
   written_.reset();
   RaiseEvent(kChangedEvent);
 }
@@ -185,12 +188,25 @@ std::string EditBoxControl::Text() const {
 }
 
 void EditBoxControl::WriteText(std::string gbk) {
+  TellWatchers();
   {
     const QSignalBlocker blocker(editor());
     SetEditorText(gbk);
   }
   written_ = std::move(gbk);
   RaiseEvent(kChangedEvent);
+}
+
+void EditBoxControl::WatchText(QObject* owner, std::function<void()> changed) {
+  watchers_.emplace_back(owner, std::move(changed));
+}
+
+// A watcher may stop watching from its own call (its owner deleted), so the
+// list is taken before any is called.
+void EditBoxControl::TellWatchers() {
+  std::erase_if(watchers_, [](const auto& watcher) { return watcher.first.isNull(); });
+  for (const auto& [owner, changed] : std::vector(watchers_))
+    if (owner) changed();
 }
 
 std::vector<uint8_t> EditBoxControl::CurrentPropertyBytes() const {

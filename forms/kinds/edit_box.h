@@ -3,9 +3,12 @@
 // the change event itself, exactly once per program write.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include <QPointer>
 
@@ -37,6 +40,14 @@ class EditBoxControl : public KindControl<EditBoxSettings> {
   // length, then raises event 0 once, also when the text did not change.
   void WriteText(std::string gbk);
 
+  // Calls `changed` on every change of the text, a program write's or a
+  // person's, before the change event is raised, for as long as `owner` lives.
+  void WatchText(QObject* owner, std::function<void()> changed);
+  // The exact bytes of the last program write, until the user edits; null otherwise.
+  const std::string* WrittenText() const { return written_ ? &*written_ : nullptr; }
+  // The multi-line box's widget; null for a single-line box.
+  MultiLineView* lines() const;
+
  private:
   void CreateEditor(const CreateParams& params);
   void ApplyAppearance();
@@ -46,11 +57,13 @@ class EditBoxControl : public KindControl<EditBoxSettings> {
   void ConnectChanges();
   void SetEditorText(std::string_view gbk);
   void OnUserEdit();
+  void TellWatchers();
   QWidget* editor() const;
 
   QPointer<QLineEdit> line_;        // single-line box
   QPointer<MultiLineView> lines_;   // multi-line box
   std::optional<std::string> written_;
+  std::vector<std::pair<QPointer<QObject>, std::function<void()>>> watchers_;
 };
 
 }  // namespace forms

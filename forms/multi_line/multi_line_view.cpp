@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <new>
 
+#include <QAbstractTextDocumentLayout>
 #include <QInputMethodEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 
 #include "forms/multi_line/continued_lines.h"
 #include "forms/multi_line/line_marks.h"
@@ -40,18 +42,6 @@ int64_t FillBytesNeeded(size_t units, const TextShape& shape, LineHolding holdin
   const size_t longest_piece =
       holding.in_pieces ? std::min<size_t>(shape.longest_line, 3 * kLinePieceCharacters) : shape.longest_line;
   return int64_t(6 * units + 1024 * BlockCountFor(units, shape.line_breaks) + 64 * longest_piece);
-}
-
-// Appends GBK bytes with each LF as CR LF. The document holds no LF of its
-// own (Qt makes a new block of it), so every LF here stands for a line break.
-void AppendWithCrLf(std::string& out, std::string_view gbk) {
-  for (size_t start = 0;;) {
-    const size_t lf = gbk.find('\n', start);
-    out.append(gbk.substr(start, lf == std::string_view::npos ? lf : lf - start));
-    if (lf == std::string_view::npos) return;
-    out += "\r\n";
-    start = lf + 1;
-  }
 }
 
 std::u16string_view Utf16(const QString& text) {
@@ -95,6 +85,35 @@ void MultiLineView::ShowText(std::string_view gbk) {
   } catch (const std::bad_alloc&) {
     rt::RaiseOutOfMemory(needed);
   }
+}
+
+std::vector<VisibleBlock> MultiLineView::VisibleBlocks() const {
+  std::vector<VisibleBlock> blocks;
+  const int bottom = viewport()->height();
+  for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+    const QRectF rect = blockBoundingGeometry(block).translated(contentOffset());
+    if (rect.top() > bottom) break;
+    if (block.isVisible()) blocks.push_back({block, rect.topLeft()});
+  }
+  return blocks;
+}
+
+// The scroll bar counts lines, as the blocks' line counts give them; the
+// block is laid out first, so its own lines are known.
+void MultiLineView::ScrollToShow(int position) {
+  const QTextBlock block = document()->findBlock(position);
+  if (!block.isValid()) return;
+  document()->documentLayout()->blockBoundingRect(block);
+  const QTextLine line = block.layout()->lineForTextPosition(position - block.position());
+  const int line_number = block.firstLineNumber() + (line.isValid() ? line.lineNumber() : 0);
+  QScrollBar* bar = verticalScrollBar();
+  if (line_number < bar->value() || line_number >= bar->value() + bar->pageStep())
+    bar->setValue(line_number - bar->pageStep() / 2);
+  if (!line.isValid() || lineWrapMode() != NoWrap) return;
+  const int x = int(line.cursorToX(position - block.position()));
+  QScrollBar* across = horizontalScrollBar();
+  if (x < across->value() || x >= across->value() + viewport()->width())
+    across->setValue(x - viewport()->width() / 2);
 }
 
 // Block by block, so no copy of the whole text is made but the result: a

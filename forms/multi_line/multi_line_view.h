@@ -8,12 +8,14 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <QPlainTextEdit>
 
 #include "forms/multi_line/line_counts.h"
 #include "forms/multi_line/text_shape.h"
 #include "forms/multi_line/text_writer.h"
+#include "forms/multi_line/visible_block.h"
 
 namespace forms {
 
@@ -29,6 +31,12 @@ class MultiLineView : public QPlainTextEdit {
   std::string Text() const;
 
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+  // The blocks on screen, top to bottom, each with where its layout is drawn
+  // in the viewport; Qt has laid them out.
+  std::vector<VisibleBlock> VisibleBlocks() const;
+  // Scrolls so that `position` shows, in the middle when it was off screen.
+  void ScrollToShow(int position);
 
  protected:
   QMimeData* createMimeDataFromSelection() const override;

@@ -11,13 +11,18 @@
 
 namespace forms {
 
-TextPositions::TextPositions(std::string_view gbk, const QTextDocument& document) : gbk_(gbk) {
-  for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
-    if (StartOf(block) == BlockStart::kContinuation) piece_meetings_.push_back(block.position() - 1);
+TextPositions::TextPositions(std::string_view gbk, const QTextDocument& document, Anchor start)
+    : gbk_(gbk), start_(start) {
+  for (QTextBlock block = document.findBlock(start.position); block.isValid(); block = block.next()) {
+    const int meeting = block.position() - 1;
+    if (meeting >= start.position && StartOf(block) == BlockStart::kContinuation) piece_meetings_.push_back(meeting);
+  }
 }
 
 TextPositions::Walk::Walk(const TextPositions& text)
-    : text_(text), next_meeting_(text.piece_meetings_.empty() ? -1 : text.piece_meetings_[0]) {}
+    : text_(text),
+      position_(text.start_.position),
+      next_meeting_(text.piece_meetings_.empty() ? -1 : text.piece_meetings_[0]) {}
 
 // CR LF is one line break; every other character is what decoding makes of
 // it, ASCII here without a call.
@@ -64,11 +69,12 @@ void TextPositions::Walk::SkipAsciiRun(size_t limit) {
 }
 
 int TextPositions::Walk::PositionBefore(size_t offset) {
-  MoveTo(offset);
+  MoveTo(offset - text_.start_.offset);
   return position_ + MeetingHere();
 }
 
 int TextPositions::Walk::PositionAfter(size_t offset) {
+  offset -= text_.start_.offset;
   const Character holding = MoveTo(offset);
   if (offset_ == offset || holding.bytes == 0) return position_;
   return position_ + MeetingHere() + holding.positions;
@@ -78,10 +84,10 @@ size_t TextPositions::Walk::OffsetAt(int position) {
   while (offset_ < text_.gbk_.size()) {
     const int start = position_ + MeetingHere();
     const Character c = CharacterHere();
-    if (position < start + c.positions) return offset_;
+    if (position < start + c.positions) break;
     StepOver(c);
   }
-  return offset_;
+  return text_.start_.offset + offset_;
 }
 
 }  // namespace forms

@@ -28,11 +28,21 @@ class QTextDocument;
 
 namespace forms {
 
+// A character boundary of a box's text and its document position, before
+// any piece meeting there.
+struct TextAnchor {
+  size_t offset = 0;
+  int position = 0;
+};
+
 class TextPositions {
  public:
+  using Anchor = TextAnchor;
+
   // `gbk` must stay alive and unchanged while the object is used, and the
-  // document must show it.
-  TextPositions(std::string_view gbk, const QTextDocument& document);
+  // document must show it. With a start, `gbk` is the text from that anchor
+  // on (or part of it), and offsets are still counted from the text's start.
+  TextPositions(std::string_view gbk, const QTextDocument& document, Anchor start = {});
 
   class Walk {
    public:
@@ -46,6 +56,11 @@ class TextPositions {
     int PositionAfter(size_t offset);
     // The offset of the character at or before `position`.
     size_t OffsetAt(int position);
+
+    // Where the walk stands: the boundary of the character it last reached.
+    Anchor Here() const { return {text_.start_.offset + offset_, position_}; }
+    // True once the walk has passed the last byte it was given.
+    bool AtEnd() const { return offset_ >= text_.gbk_.size(); }
 
     // A walk only goes forward: each call asks for an offset or a position
     // no earlier in the text than the one asked for before it (a match's
@@ -65,7 +80,7 @@ class TextPositions {
     void SkipAsciiRun(size_t limit);
 
     const TextPositions& text_;
-    size_t offset_ = 0;         // a character boundary
+    size_t offset_ = 0;         // a character boundary, counted from the start anchor
     int position_ = 0;          // the position of offset_, before any piece meeting there
     size_t meeting_ = 0;        // the next piece meeting, an index into piece_meetings_
     int next_meeting_ = -1;     // its position, or -1 past the last
@@ -73,6 +88,7 @@ class TextPositions {
 
  private:
   std::string_view gbk_;
+  Anchor start_;
   std::vector<int> piece_meetings_;  // positions of the separators between pieces, ascending
 };
 

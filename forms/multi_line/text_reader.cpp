@@ -8,6 +8,7 @@
 #include <QTextDocument>
 
 #include "forms/multi_line/line_marks.h"
+#include "platform/gbk.h"
 
 namespace forms {
 namespace {
@@ -57,6 +58,22 @@ QString ReadRange(const QTextDocument& document, int from, int to) {
   for (QTextBlock block = document.findBlock(from); block.isValid(); block = block.next())
     if (AppendBlock(out, block, from, to) >= to) break;
   return out;
+}
+
+std::string ReadGbkRange(const QTextDocument& document, int from, int to) {
+  std::string gbk;
+  AppendWithCrLf(gbk, platform::QStringToGbk(ReadRange(document, from, to)));
+  return gbk;
+}
+
+void AppendWithCrLf(std::string& out, std::string_view gbk) {
+  for (size_t start = 0;;) {
+    const size_t lf = gbk.find('\n', start);
+    out.append(gbk.substr(start, lf == std::string_view::npos ? lf : lf - start));
+    if (lf == std::string_view::npos) return;
+    out += "\r\n";
+    start = lf + 1;
+  }
 }
 
 }  // namespace forms

@@ -130,11 +130,6 @@ TEST_F(MatchButtonTest, MatchesOfSingleBytesOfCharactersStandOnLinesOfTheirOwn) 
   }
 }
 
-void WriteBox(uint32_t control_id, const std::string& gbk) {
-  rt::Runtime().write_property(app::kMainWindow, control_id, app::property::kEditBoxText, app::property::kWholeValue,
-                               uint64_t(uintptr_t(gbk.c_str())));
-}
-
 // A search the engine gives up keeps its report as it is, then says so in a
 // box owned by the main window, with how many matches came before.
 TEST_F(MatchButtonTest, SearchTheEngineGivesUpIsReportedThenExplained) {
@@ -210,6 +205,9 @@ TEST_F(MatchButtonTest, EscOnTheProgressBoxReportsWhatWasFoundSoFar) {
     // The Esc may come before the first matches are found.
     EXPECT_THAT(BoxText(control::kMatchReport), testing::AnyOf(ExpectedReport({}), ExpectedReport({"ab"}),
                                                                ExpectedReport({"ab", "ab"}), ExpectedReport({"ab", "ab", "ab"})));
+    // The lines of what was listed lead to their matches.
+    const std::vector<int> per_line = CurrentMatchPerReportLine();
+    for (size_t line = 2; line < per_line.size(); ++line) EXPECT_EQ(per_line[line], int(line) - 2);
   }
   EXPECT_TRUE(boxes.boxes().empty());
   WriteBox(control::kPattern, "ab");

@@ -6,6 +6,9 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QInputMethodEvent>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -18,6 +21,8 @@
 #include "app/control_ids.h"
 #include "app/controller.h"
 #include "app/program_header.h"
+#include "forms/multi_line/mark_layer.h"
+#include "forms/multi_line/multi_line_view.h"
 #include "forms/registry/forms_host.h"
 #include "platform/application.h"
 #include "runtime/entry_table.h"
@@ -118,6 +123,40 @@ inline void TypeInto(uint32_t control_id, std::string_view utf8) {
     QTest::keyClick(box, Qt::Key_Return);
   }
   TypeLine(box, QString::fromUtf8(utf8.data() + begin, qsizetype(utf8.size() - begin)));
+}
+
+// A program write of an edit box's text, GBK bytes as they are.
+inline void WriteBox(uint32_t control_id, const std::string& gbk) {
+  rt::Runtime().write_property(app::kMainWindow, control_id, app::property::kEditBoxText, app::property::kWholeValue,
+                               uint64_t(uintptr_t(gbk.c_str())));
+}
+
+inline forms::MultiLineView* View(uint32_t control_id) {
+  return static_cast<forms::MultiLineView*>(Widget(control_id));
+}
+
+// The marks over the source box, or null when none show.
+inline forms::MarkLayer* SourceMarks() { return forms::MarkLayer::Of(*View(control::kSource)); }
+
+// The current match of the source box's marks (-1 for none) as the caret
+// goes down the report box a line at a time, the arrow key as a person uses it.
+inline std::vector<int> CurrentMatchPerReportLine() {
+  QPlainTextEdit* report = View(control::kMatchReport);
+  report->setFocus();
+  QTest::keyClick(report, Qt::Key_Home, Qt::ControlModifier);
+  // A line is told by its block and its line in the block's layout.
+  auto line = [report] {
+    const QTextCursor caret = report->textCursor();
+    return std::pair(caret.blockNumber(), caret.block().layout()->lineForTextPosition(caret.positionInBlock()).lineNumber());
+  };
+  std::vector<int> per_line;
+  for (std::pair<int, int> last{-1, -1}; line() != last; QTest::keyClick(report, Qt::Key_Down)) {
+    last = line();
+    const forms::MarkLayer* marks = SourceMarks();
+    per_line.push_back(marks == nullptr || marks->current() == forms::MatchMarks::kNone ? -1
+                                                                                         : int(marks->current()));
+  }
+  return per_line;
 }
 
 inline void Click(uint32_t control_id) {

@@ -38,6 +38,9 @@ const std::vector<Named>& AllConstants() {
         NAMED(kLazyLookAheadOpen), NAMED(kCloseLazy), NAMED(kLazy), NAMED(kCloseLazyLookAhead),
         NAMED(kBraceCloseLazyLookAhead), NAMED(kBraceOpen), NAMED(kBraceCloseLazy),
         NAMED(kBraceCloseAnyRest), NAMED(kBraceCloseDotStar), NAMED(kDotStar),
+        NAMED(kMatchNumberPrefix), NAMED(kMatchNumberSuffix), NAMED(kCharacterPositionSuffix),
+        NAMED(kBytePositionSuffix), NAMED(kLengthSuffix), NAMED(kGroupPrefix), NAMED(kGroupSuffix),
+        NAMED(kGroupTookNoPart), NAMED(kGroupEmpty), NAMED(kShortened),
     };
     for (const resources::SnippetLanguage& language : resources::SnippetLanguages()) {
       named.push_back({language.label, language.label});
