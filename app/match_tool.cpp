@@ -1,6 +1,7 @@
 // Compiles the pattern into a fresh Pattern, searches the whole source, joins
 // the whole-match texts, and releases everything in ownership order; tells
-// the user when the engine gave the search up before the end of the source.
+// the user when the search ended before the end of the source, and leaves
+// the result box as it was when the user cancelled the compilation.
 // Alongside the report, a press gathers where each match stands and which
 // report line shows it, for the source box's marks.
 #include "app/match_tool.h"
@@ -11,6 +12,7 @@
 #include "app/text_builder.h"
 #include "app/text_calls.h"
 #include "forms/kinds/edit_box_marks.h"
+#include "regex/progress_box.h"
 #include "regex/search_all.h"
 #include "regex/search_result.h"
 #include "resources/constants.h"
@@ -95,18 +97,27 @@ OwnedText JoinMatches(void* results, const char* source, forms::MarkedMatches* m
 struct MatchReport {
   OwnedText text;
   int32_t count = 0;
-  bool engine_gave_up = false;
+  int32_t end = regex_service::kSearchedToTheEnd;
+  int32_t searched_bytes = 0;
   forms::MarkedMatches marks;
 };
 
+// The progress box of a long compile or search speaks in the window's words.
+void SetProgressTexts() {
+  CallLibrary(regex_service::SetProgressTexts,
+              {rt::TextArg(constants::kProgressWaiting), rt::TextArg(constants::kProgressFoundPrefix),
+               rt::TextArg(constants::kProgressFoundSuffix), rt::TextArg(constants::kProgressCancel)});
+}
+
 MatchReport SearchAndReport(const char* source, const char* pattern_text, bool with_marks) {
+  SetProgressTexts();
   void* pattern = CompilePattern(pattern_text);
   void* results =
       CallLibrary(regex_service::SearchAll, {PatternArgument(pattern), rt::TextArg(source)}).pointer<void>();
   MatchReport report;
   report.count = int32_t(rt::ArrayCount(results));
-  report.engine_gave_up =
-      int32_t(CallLibrary(regex_service::LastSearchEnd, {}).low()) == regex_service::kEngineGaveUp;
+  report.end = int32_t(CallLibrary(regex_service::LastSearchEnd, {}).low());
+  report.searched_bytes = int32_t(CallLibrary(regex_service::LastSearchedBytes, {}).low());
   if (report.count > 0) {
     OwnedText matches = JoinMatches(results, source, with_marks ? &report.marks : nullptr);
     report.text = Join({constants::kCountPrefix, IntegerToText(report.count).view(), constants::kCountSuffix,
@@ -120,9 +131,19 @@ MatchReport SearchAndReport(const char* source, const char* pattern_text, bool w
   return report;
 }
 
-OwnedText EarlyEndMessage(int32_t count) {
-  if (count == 0) return Join({constants::kEarlyEndNoMatch});
-  return Join({constants::kEarlyEndPrefix, IntegerToText(count).view(), constants::kEarlyEndSuffix});
+// What the message box says after a report that holds only part of the
+// matches, or null for a complete report (or one the user cut short).
+OwnedText EarlyEndMessage(const MatchReport& report) {
+  const OwnedText count = IntegerToText(report.count);
+  if (report.end == regex_service::kEngineGaveUp) {
+    if (report.count == 0) return Join({constants::kEarlyEndNoMatch});
+    return Join({constants::kEarlyEndPrefix, count.view(), constants::kEarlyEndSuffix});
+  }
+  if (report.end != regex_service::kSearchedAPrefix) return {};
+  const OwnedText bytes = IntegerToText(report.searched_bytes);
+  if (report.count == 0) return Join({constants::kPrefixOnlyPrefix, bytes.view(), constants::kPrefixOnlyNoMatch});
+  return Join({constants::kPrefixOnlyPrefix, bytes.view(), constants::kPrefixOnlyMiddle, count.view(),
+               constants::kEarlyEndSuffix});
 }
 
 }  // namespace
@@ -139,11 +160,12 @@ void MatchClicked() {
   OwnedText source = ReadText(control::kSource);
   OwnedText pattern = ReadText(control::kPattern);
   MatchReport report = SearchAndReport(source.get(), pattern.get(), true);
+  if (report.end == regex_service::kCompileWasCancelled) return;
   OwnedText display = ReplaceEvery(report.text.get(), constants::kLineBreakMarker, constants::kCrLf);
   WriteText(control::kMatchReport, display.get());
   forms::ShowMatchMarks({kMainWindow, control::kSource, control::kPattern, control::kMatchReport},
                         std::move(report.marks));
-  if (report.engine_gave_up) ShowPrompt(EarlyEndMessage(report.count).get());
+  if (OwnedText message = EarlyEndMessage(report); !message.empty()) ShowPrompt(message.get());
 }
 
 }  // namespace app

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
+#include <stop_token>
 #include <string>
 
 #include "bench/ratio_reporter.h"
@@ -16,6 +17,7 @@
 #include "regex/regex_library.h"
 #include "regex/search_all.h"
 #include "regex/search_result.h"
+#include "regex/stop_checked_iterator.h"
 #include "runtime/call.h"
 #include "runtime/memory.h"
 #include "runtime/notify.h"
@@ -168,22 +170,26 @@ size_t ReadAndFree(void* array, const std::string& text) {
 // The same matches with a bare regex_search loop that copies each match into
 // a std::string, as any reader of the matches must: start after each match,
 // one byte further after an empty one, stop at an empty match at offset 0.
-size_t PlainLoop(const Regex& regex, const std::string& text, size_t* count) {
-  const char* begin = text.data();
-  const char* end = begin + text.size();
-  boost::cmatch match;
+// Over plain pointers, or over the stop-checked iterator the search runs on.
+template <class Iterator>
+size_t PlainLoop(const Regex& regex, Iterator begin, Iterator end, size_t* count) {
+  boost::match_results<Iterator> match;
   size_t bytes = 0;
   *count = 0;
-  for (const char* from = begin; from <= end;) {
+  for (Iterator from = begin; from <= end;) {
     if (!boost::regex_search(from, end, match, regex, boost::regex_constants::match_default)) break;
     ++*count;
-    const std::string copy(match[0].first, match[0].second);
+    const std::string copy(&*match[0].first, size_t(match[0].second - match[0].first));
     benchmark::DoNotOptimize(copy.data());
     bytes += copy.size();
     if (match[0].second == begin) break;
     from = match[0].length() == 0 ? match[0].second + 1 : match[0].second;
   }
   return bytes;
+}
+
+size_t PlainLoop(const Regex& regex, const std::string& text, size_t* count) {
+  return PlainLoop(regex, text.data(), text.data() + text.size(), count);
 }
 
 void BM_SearchAll(benchmark::State& state) {
@@ -206,6 +212,21 @@ void BM_PlainLoop(benchmark::State& state) {
   Pattern pattern(named.pattern);
   size_t count = 0;
   for (auto _ : state) benchmark::DoNotOptimize(PlainLoop(pattern.regex(), text, &count));
+  state.counters["matches"] = double(count);
+  state.SetLabel(named.name);
+}
+
+// The plain loop over the iterator that checks for a stop request; the
+// baseline is BM_PlainLoop over pointers.
+void BM_StopCheckedLoop(benchmark::State& state) {
+  const NamedPattern& named = kPatterns[state.range(0)];
+  const std::string& text = Text();
+  Pattern pattern(named.pattern);
+  std::stop_source never;
+  const regex_service::StopCheck check(never.get_token());
+  const regex_service::StopCheckedIterator begin(text.data()), end(text.data() + text.size());
+  size_t count = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(PlainLoop(pattern.regex(), begin, end, &count));
   state.counters["matches"] = double(count);
   state.SetLabel(named.name);
 }
@@ -251,10 +272,12 @@ void BM_Catastrophic(benchmark::State& state) {
 
 constexpr int kPatternCount = int(std::size(kPatterns));
 BENCHMARK(BM_PlainLoop)->DenseRange(0, kPatternCount - 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StopCheckedLoop)->DenseRange(0, kPatternCount - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchAll)->DenseRange(0, kPatternCount - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HeapPerMatch)->DenseRange(0, kPatternCount - 1)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Catastrophic)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 const RatioPair kSearchAllRatio("BM_SearchAll", "BM_PlainLoop");
+const RatioPair kStopCheckRatio("BM_StopCheckedLoop", "BM_PlainLoop");
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <QEventLoop>
 #include <QWidget>
 #include <algorithm>
-#include <atomic>
+#include <stop_token>
 #include <chrono>
 #include <vector>
 
@@ -52,7 +52,7 @@ double Mean(const std::vector<double>& seconds) {
 void BM_ExposeToPaintDuringWait(benchmark::State& state) {
   ExposedWindow window;
   std::vector<double> waiting, idle;
-  std::atomic<bool> stop = false;
+  std::stop_source stop;
   // Measured from inside the wait's own loop: queued now, run once the wait has begun.
   QMetaObject::invokeMethod(
       &window,
@@ -61,15 +61,15 @@ void BM_ExposeToPaintDuringWait(benchmark::State& state) {
           waiting.push_back(window.TimeExposeToPaint());
           state.SetIterationTime(waiting.back());
         }
-        stop = true;
+        stop.request_stop();
       },
       Qt::QueuedConnection);
   platform::SetProgressBoxDelay(std::chrono::milliseconds(0));
-  const auto spin = [&stop] {
-    while (!stop) {
+  const auto spin = [token = stop.get_token()] {
+    while (!token.stop_requested()) {
     }
   };
-  platform::RunWhileResponsive(spin, [&stop] { stop = true; }, {"...", "x"});
+  platform::RunWhileResponsive({spin, stop, [] { return platform::WaitProgress{"..."}; }, "x"});
   while (idle.size() < waiting.size()) idle.push_back(window.TimeExposeToPaint());  // the baseline
   state.counters["wait_mean_us"] = Mean(waiting) * 1e6;
   state.counters["wait_max_ms"] = *std::max_element(waiting.begin(), waiting.end()) * 1e3;

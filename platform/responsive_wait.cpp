@@ -1,29 +1,22 @@
-// The responsive wait: the work's own thread and what it shares with the
-// waiting thread, the wait's event loop, and the progress box.
+// The responsive wait on Qt's own classes: the work's QThread, the wait's
+// event loop behind the input gate, and a QProgressDialog as the progress box.
 #include "platform/responsive_wait.h"
 
-#include <pthread.h>
-#include <sched.h>
-
 #include <QApplication>
-#include <QDialog>
+#include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QLabel>
 #include <QPointer>
-#include <QPushButton>
+#include <QProgressDialog>
 #include <QThread>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
-#include <condition_variable>
 #include <exception>
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <system_error>
-#include <thread>
 #include <utility>
+#include <vector>
 
 #include "platform/application.h"
 #include "platform/gbk.h"
@@ -37,93 +30,49 @@ using std::chrono::milliseconds;
 // Work that ends within this span is waited for without an event loop, so
 // quick work behaves exactly as if it ran on the waiting thread.
 constexpr milliseconds kQuietSpan{30};
+constexpr milliseconds kProgressInterval{250};
 milliseconds g_box_delay{300};
 
-// The work and its end, shared by the waiting thread and the work's thread.
-// The work's thread holds a reference until work has returned, so a job the
-// waiting side has given up on stays valid, and the work's data with it.
-class Job {
+// Held by work while it runs, so that the work of a wait starts only once
+// the work a cancel left running has ended.
+std::mutex g_one_work_at_a_time;
+
+// The work's own thread. A QThread rather than a std::thread for its wait
+// with a deadline (the quiet span), its finished signal (which ends the
+// wait's loop) and its idle priority (for work left running).
+class WorkThread : public QThread {
  public:
-  explicit Job(std::function<void()> work) : work_(std::move(work)) {}
+  explicit WorkThread(std::function<void()> work) : work_(std::move(work)) { setStackSize(kWorkStackBytes); }
 
-  // Runs work and lets go of it (so what it holds is destroyed on this
-  // thread), records its end and what it threw, and quits the watching loop.
-  void Run() {
-    {
-      std::lock_guard lock(mutex_);
-      thread_ = pthread_self();
-      if (idle_) SetIdlePriority();  // cancelled before this thread got to run
-    }
-    std::exception_ptr error;
-    try {
-      std::exchange(work_, nullptr)();
-    } catch (...) {
-      error = std::current_exception();
-    }
-    std::lock_guard lock(mutex_);
-    error_ = error;
-    finished_ = true;
-    finished_changed_.notify_all();
-    if (watcher_ != nullptr) QMetaObject::invokeMethod(watcher_, &QEventLoop::quit, Qt::QueuedConnection);
-  }
-
-  // True when work has finished within span.
-  bool WaitFor(milliseconds span) {
-    std::unique_lock lock(mutex_);
-    return finished_changed_.wait_for(lock, span, [this] { return finished_; });
-  }
-
-  // Sets the loop that work's end quits (null: none, the waiting side is
-  // leaving); true when work has already finished.
-  bool Watch(QEventLoop* watcher) {
-    std::lock_guard lock(mutex_);
-    watcher_ = watcher;
-    return finished_;
-  }
-
-  // Work that was cancelled but goes on (an engine call cannot be stopped)
-  // runs from now on only when no other thread of the system wants the
-  // processor, so it never slows the windows or the next search down.
-  void LeaveToIdleTime() {
-    std::lock_guard lock(mutex_);
-    idle_ = true;
-    // Before Run has started there is no thread to lower yet (Run lowers
-    // itself); after work has finished there is none any more.
-    if (thread_.has_value() && !finished_) SetIdlePriority();
-  }
-
-  // Lowers the work's thread to idle priority; the caller holds mutex_.
-  void SetIdlePriority() {
-    const sched_param idle{};
-    pthread_setschedparam(*thread_, SCHED_IDLE, &idle);
-  }
-
-  // Once work has finished: kFinished, or what work threw.
-  WaitOutcome Outcome() const {
+  // Once the thread has finished: throws what work threw.
+  void RethrowError() const {
     if (error_) std::rethrow_exception(error_);
-    return WaitOutcome::kFinished;
+  }
+
+ protected:
+  void run() override {
+    const std::lock_guard one_at_a_time(g_one_work_at_a_time);
+    try {
+      std::exchange(work_, nullptr)();  // work, and all it holds, goes on this thread
+    } catch (...) {
+      error_ = std::current_exception();
+    }
   }
 
  private:
   std::function<void()> work_;
-  std::mutex mutex_;
-  std::condition_variable finished_changed_;
-  bool finished_ = false;
-  std::optional<pthread_t> thread_;  // set when Run starts
-  bool idle_ = false;                // the waiting side gave up on the work
   std::exception_ptr error_;
-  QEventLoop* watcher_ = nullptr;
 };
 
-// Starts the job on a thread of its own that nobody joins; false when the
-// system cannot start a thread.
-bool StartDetached(const std::shared_ptr<Job>& job) {
-  try {
-    std::thread([job] { job->Run(); }).detach();
-    return true;
-  } catch (const std::system_error&) {
-    return false;
-  }
+// Threads whose wait was cancelled before their work ended, kept until it
+// has, and never joined by anything that must not wait for them. Main thread.
+std::vector<std::unique_ptr<WorkThread>>& LeftRunning() {
+  static auto* threads = new std::vector<std::unique_ptr<WorkThread>>;  // outlives the static destructors
+  return *threads;
+}
+
+void ForgetEndedWork() {
+  std::erase_if(LeftRunning(), [](const std::unique_ptr<WorkThread>& thread) { return thread->isFinished(); });
 }
 
 class BusyCursor {
@@ -134,89 +83,113 @@ class BusyCursor {
   BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-// The message and a cancel button, over the window that was active. Esc, the
-// close box and the button all cancel.
-class ProgressBox : public QDialog {
+// Shows itself after the delay (minimumDuration). Not modal: a modal box
+// would drop a close request of the window it blocks, and the program could
+// not be closed during a search; the gate makes it the one window that takes
+// input instead. Esc, the button and the close box all emit canceled().
+class ProgressBox : public QProgressDialog {
  public:
-  ProgressBox(const WaitTexts& texts, QWidget* owner, std::function<void()> on_cancel)
-      : on_cancel_(std::move(on_cancel)) {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    auto* button = new QPushButton(GbkToQString(texts.cancel_button));
-    connect(button, &QPushButton::clicked, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(GbkToQString(texts.message)));
-    layout->addWidget(button, 0, Qt::AlignHCenter);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    if (owner != nullptr && owner->windowHandle() != nullptr) StayOver(*owner);
+  ProgressBox(const std::string& cancel_button, milliseconds delay, std::function<void()> on_shown)
+      : QProgressDialog(QString(), GbkToQString(cancel_button), 0, 0, nullptr,
+                        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+        on_shown_(std::move(on_shown)) {
+    setAutoReset(false);
+    setAutoClose(false);
+    setMinimumDuration(int(delay.count()));
+    setValue(0);  // starts the delay: Qt's count begins at the first value
   }
 
-  void reject() override { on_cancel_(); }
-
- private:
-  // Not a child of owner, so that nothing but the wait destroys the box.
+  // Stays over owner (it is not its child, so nothing but the wait destroys it).
   void StayOver(const QWidget& owner) {
     setWindowTitle(owner.windowTitle());
     winId();
     windowHandle()->setTransientParent(owner.windowHandle());
   }
 
-  std::function<void()> on_cancel_;
+  // Once shown (a value set before would move Qt's own showing).
+  void Show(const WaitProgress& progress) {
+    setLabelText(GbkToQString(progress.message));
+    if (progress.total <= 0) return setRange(0, 0);  // a busy bar
+    setRange(0, int(std::min<int64_t>(progress.total, INT32_MAX)));
+    setValue(int(std::clamp<int64_t>(progress.done, 0, maximum())));
+  }
+
+  // The box's own timer shows it; what goes with it is set up just before.
+  void setVisible(bool visible) override {
+    if (visible && !isVisible()) on_shown_();
+    QProgressDialog::setVisible(visible);
+  }
+
+ protected:
+  void reject() override { Q_EMIT canceled(); }  // Esc
+
+ private:
+  std::function<void()> on_shown_;
 };
 
-// One wait in its own event loop, until work finishes or it is cancelled.
+// One wait in its own event loop, until the work's thread finishes or the
+// user cancels. Made before the thread starts, so its end is never missed.
 class EventLoopWait {
  public:
-  EventLoopWait(Job& job, const std::function<void()>& cancel, const WaitTexts& texts)
-      : job_(job), cancel_(cancel), texts_(texts) {}
+  EventLoopWait(WorkThread& thread, WaitRequest& request) : request_(request) {
+    QObject::connect(&thread, &QThread::finished, &loop_, [this] {
+      finished_ = true;
+      loop_.quit();
+    });
+  }
 
-  WaitOutcome Run(milliseconds box_after) {
-    box_timer_.setSingleShot(true);
-    QObject::connect(&box_timer_, &QTimer::timeout, [this] { ShowBox(); });
-    box_timer_.start(box_after);
-    if (!job_.Watch(&loop_)) loop_.exec();
-    const bool finished = job_.Watch(nullptr);
+  // True when cancelled (stop requested), false once the work has ended.
+  bool Run(milliseconds box_after) {
+    box_.emplace(request_.cancel_button, box_after, [this] { BoxShown(); });
+    gate_.AdmitBox(&*box_);
+    if (owner_ && owner_->windowHandle() != nullptr) box_->StayOver(*owner_);
+    box_->setLabelText(GbkToQString(request_.progress().message));
+    QObject::connect(&*box_, &QProgressDialog::canceled, &loop_, [this] { Cancel(); });
+    QObject::connect(&progress_timer_, &QTimer::timeout, [this] { box_->Show(request_.progress()); });
+    if (!finished_) loop_.exec();
+    // Neither finished nor cancelled: the application's loop was told to
+    // end, which ends every loop; the program is ending.
+    if (!finished_) Cancel();
     End();
-    if (finished && !cancelled_) return job_.Outcome();
-    // Neither finished nor cancelled: the application's loop was told to end,
-    // which ends every loop; the program is ending.
-    if (!cancelled_ && cancel_) cancel_();
-    job_.LeaveToIdleTime();
-    return WaitOutcome::kCancelled;
+    return cancelled_;
   }
 
  private:
   void Cancel() {
     if (std::exchange(cancelled_, true)) return;
-    if (cancel_) cancel_();
+    request_.stop.request_stop();
     loop_.quit();
   }
 
-  void ShowBox() {
+  void BoxShown() {
+    shown_ = true;
     busy_cursor_.emplace();
-    box_ = std::make_unique<ProgressBox>(texts_, owner_, [this] { Cancel(); });
-    gate_.AdmitBox(box_.get());
-    box_->show();
-    box_->activateWindow();
+    gate_.BoxShown();
+    QTimer::singleShot(0, &loop_, [this] {
+      box_->activateWindow();
+      box_->Show(request_.progress());
+    });
+    progress_timer_.start(kProgressInterval);
   }
 
-  // The box goes, and the window that was active before it gets the activation back.
+  // The box goes, the window that was active before it gets the activation
+  // back, and what the gate held is carried out once the caller has returned.
   void End() {
-    const bool box_was_shown = box_ != nullptr;
     box_.reset();
     busy_cursor_.reset();
-    if (box_was_shown && owner_) owner_->activateWindow();
-    gate_.ReissueHeldCloses();
+    if (shown_ && owner_) owner_->activateWindow();
+    gate_.ReissueHeld();
   }
 
-  Job& job_;
-  const std::function<void()>& cancel_;
-  const WaitTexts& texts_;
+  WaitRequest& request_;
   QEventLoop loop_;
-  QTimer box_timer_{&loop_};
+  QTimer progress_timer_{&loop_};
   WaitGate gate_{&loop_, [this] { Cancel(); }};
   QPointer<QWidget> owner_ = QApplication::activeWindow();
-  std::unique_ptr<ProgressBox> box_;
+  std::optional<ProgressBox> box_;
   std::optional<BusyCursor> busy_cursor_;
+  bool shown_ = false;
+  bool finished_ = false;
   bool cancelled_ = false;
 };
 
@@ -226,17 +199,32 @@ bool CanWaitResponsively() {
 
 }  // namespace
 
-WaitOutcome RunWhileResponsive(std::function<void()> work, std::function<void()> cancel,
-                               const WaitTexts& texts) {
+bool RunWhileResponsive(WaitRequest request) {
   if (!CanWaitResponsively()) {
-    work();
-    return WaitOutcome::kFinished;
+    request.work();
+    return true;
   }
-  auto job = std::make_shared<Job>(std::move(work));
-  if (!StartDetached(job)) job->Run();
+  ForgetEndedWork();
+  auto thread = std::make_unique<WorkThread>(std::move(request.work));
+  EventLoopWait wait(*thread, request);
+  thread->start();
+  if (!thread->isRunning() && !thread->isFinished()) return false;  // Qt has said why on stderr
   const milliseconds quiet = std::min(g_box_delay, kQuietSpan);
-  if (job->WaitFor(quiet)) return job->Outcome();
-  return EventLoopWait(*job, cancel, texts).Run(g_box_delay - quiet);
+  if (!thread->wait(QDeadlineTimer(quiet.count())) && wait.Run(g_box_delay - quiet)) {
+    // Cancelled: the work sees its stop token and ends on its own; until
+    // then it runs only when no other thread of the system wants the processor.
+    if (thread->isRunning()) thread->setPriority(QThread::IdlePriority);
+    LeftRunning().push_back(std::move(thread));
+    return true;
+  }
+  thread->wait();
+  thread->RethrowError();
+  return true;
+}
+
+bool WorkStillRunning() {
+  ForgetEndedWork();
+  return !LeftRunning().empty();
 }
 
 void SetProgressBoxDelay(milliseconds delay) { g_box_delay = std::max(delay, milliseconds{0}); }

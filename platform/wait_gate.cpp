@@ -1,9 +1,10 @@
 // The wait's application-wide event filter. Only user input, timer ticks of
 // non-widget objects and window closes are stopped; painting, layout, focus
-// and queued calls pass, so every window keeps drawing itself.
+// and queued calls pass, so every window keeps drawing itself. And the
+// carrier that runs a call after the current event.
 #include "platform/wait_gate.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QWindow>
 #include <algorithm>
@@ -48,6 +49,11 @@ bool IsUserInput(QEvent::Type type) {
   }
 }
 
+// Keys and input-method commits: what a person types.
+bool IsTyping(QEvent::Type type) {
+  return type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::InputMethod;
+}
+
 // A top-level window with a title bar a person can close (not a tooltip or popup).
 QWidget* ClosableWindow(QObject* receiver) {
   if (!receiver->isWidgetType()) return nullptr;
@@ -59,6 +65,12 @@ QWidget* ClosableWindow(QObject* receiver) {
 
 }  // namespace
 
+void PostAfterCurrentEvent(std::function<void()> fn) {
+  auto* carrier = new QObject;
+  QObject::connect(carrier, &QObject::destroyed, [fn = std::move(fn)] { fn(); });
+  carrier->deleteLater();
+}
+
 WaitGate::WaitGate(QObject* own, std::function<void()> on_close_request)
     : own_(own), on_close_request_(std::move(on_close_request)) {
   QCoreApplication::instance()->installEventFilter(this);
@@ -68,9 +80,16 @@ WaitGate::~WaitGate() { QCoreApplication::instance()->removeEventFilter(this); }
 
 void WaitGate::AdmitBox(QWidget* box) { box_ = box; }
 
-void WaitGate::ReissueHeldCloses() {
-  for (const QPointer<QWidget>& window : std::exchange(held_closes_, {}))
-    if (window) QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
+void WaitGate::BoxShown() { holding_keys_ = false; }
+
+void WaitGate::ReissueHeld() {
+  PostAfterCurrentEvent([keys = std::make_shared<decltype(held_keys_)>(std::exchange(held_keys_, {})),
+                         closes = std::exchange(held_closes_, {})] {
+    for (auto& [receiver, key] : *keys)
+      if (receiver) QCoreApplication::postEvent(receiver, key.release());
+    for (const QPointer<QWidget>& window : closes)
+      if (window) window->close();
+  });
 }
 
 // A timer's tick that is refused comes again after the wait: a Qt timer keeps
@@ -80,6 +99,10 @@ void WaitGate::ReissueHeldCloses() {
 bool WaitGate::eventFilter(QObject* receiver, QEvent* event) {
   if (Admitted(receiver)) return false;
   const QEvent::Type type = event->type();
+  if (holding_keys_ && IsTyping(type)) {
+    held_keys_.emplace_back(receiver, event->clone());
+    return true;
+  }
   if (IsUserInput(type)) return true;
   if (type == QEvent::Timer) return !receiver->isWidgetType() && !receiver->isWindowType();
   QWidget* window = ClosableWindow(receiver);
@@ -94,6 +117,12 @@ bool WaitGate::eventFilter(QObject* receiver, QEvent* event) {
 
 bool WaitGate::Admitted(const QObject* receiver) const {
   if (box_ && receiver == box_->windowHandle()) return true;
+  // A modal box shown meanwhile (the runtime's error report) takes input too.
+  if (const QWidget* modal = QApplication::activeModalWidget()) {
+    if (receiver == modal->windowHandle()) return true;
+    if (receiver->isWidgetType() && modal->isAncestorOf(static_cast<const QWidget*>(receiver))) return true;
+    if (receiver == modal) return true;
+  }
   for (const QObject* object = receiver; object != nullptr; object = object->parent())
     if (object == own_ || object == box_) return true;
   return false;

@@ -1,15 +1,23 @@
 // What reaches which object while a responsive wait runs: the progress box
-// takes everything; other windows repaint but take no input, and their close
-// requests are held back, to be carried out once the wait is over.
+// takes everything; other windows repaint but take no input, their close
+// requests and the keys typed before the box showed are held back, to be
+// carried out once the wait's caller has returned.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace platform {
+
+// Runs fn from the event loop that is running now, once the code running in
+// it has returned: unlike a queued call, not inside a wait that code enters
+// meanwhile (Qt's deferred deletion keeps to the loop it was asked in).
+void PostAfterCurrentEvent(std::function<void()> fn);
 
 class WaitGate : public QObject {
  public:
@@ -19,11 +27,13 @@ class WaitGate : public QObject {
   WaitGate(QObject* own, std::function<void()> on_close_request);
   ~WaitGate() override;
 
-  // The progress box, once it exists: it and its children take input.
+  // The progress box: it and its children take input.
   void AdmitBox(QWidget* box);
-  // Asks each window whose close was held back to close again; the request
-  // runs from the event loop, after the code that waited has returned.
-  void ReissueHeldCloses();
+  // From now on keys for other windows are dropped rather than held.
+  void BoxShown();
+  // Once the wait's caller has returned, the held keys reach their windows
+  // and each window whose close was held is asked to close again.
+  void ReissueHeld();
 
  protected:
   bool eventFilter(QObject* receiver, QEvent* event) override;
@@ -36,6 +46,8 @@ class WaitGate : public QObject {
   QObject* own_;
   std::function<void()> on_close_request_;
   QPointer<QWidget> box_;
+  bool holding_keys_ = true;
+  std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> held_keys_;
   std::vector<QPointer<QWidget>> held_closes_;
 };
 

@@ -10,6 +10,7 @@
 
 #include "regex/pattern.h"
 #include "regex/runtime_link.h"
+#include "regex/search_all.h"
 #include "regex/search_step.h"
 #include "runtime/values.h"
 
@@ -43,7 +44,7 @@ std::vector<int32_t> FindAgain(const PatternValue& pattern, std::string_view tex
     if (!boost::regex_search(begin + from, begin + text.size(), match, *regex, MatchFlags(pattern))) return {};
     return Spans(match, begin);
   } catch (const std::bad_alloc&) {
-    ReportOutOfMemory(BOOST_REGEX_BLOCKSIZE);
+    ReportOutOfMemory(FailedRequestOnThisThread());
   } catch (const std::exception&) {
     return {};
   }
@@ -66,7 +67,7 @@ void MatchGroups(rt::ResultRecord* result, int32_t count, const rt::ArgRecord* a
   if (!HasRuntimeNotify()) return;
   const auto* pattern = in[0].pointer<const PatternValue>();
   const char* text = in.text(1);
-  const std::string_view searched(text, strnlen(text, kMaxSearchedBytes));
+  const std::string_view searched(text, strnlen(text, SearchedBytesLimit()));
   std::vector<int32_t> spans;
   if (pattern != nullptr) {
     spans = FindAgain(*pattern, searched, SearchStartAfter(in.integer(2), in.integer(3), searched.size()));

@@ -6,19 +6,19 @@
 #include <cstdlib>
 #include <new>
 
-#include "runtime/memory.h"
+#include "platform/huge_pages.h"
 
 namespace regex_service {
 namespace {
 
-using rt::kHugePageBytes;
+using platform::kHugePageBytes;
 
 constexpr size_t kFirstChunkBytes = size_t(1) << 12;
 
 // The largest chunks are one transparent huge page each.
 void* AllocateChunk(size_t bytes) {
   if (bytes < kHugePageBytes) return ::operator new(bytes, std::nothrow);
-  return rt::AllocateInHugePages(bytes);
+  return platform::AllocateInHugePages(bytes);
 }
 
 void FreeChunk(void* memory, size_t bytes) {
@@ -26,9 +26,9 @@ void FreeChunk(void* memory, size_t bytes) {
   else std::free(memory);
 }
 
-SubMatchRecord RecordOf(const boost::csub_match& sub, const char* text_begin) {
+SubMatchRecord RecordOf(const boost::sub_match<StopCheckedIterator>& sub, const char* text_begin) {
   if (!sub.matched) return {0, 0, 0};
-  return {int32_t(sub.first - text_begin), int32_t(sub.length()), 1};
+  return {int32_t(sub.first.get() - text_begin), int32_t(sub.second - sub.first), 1};
 }
 
 }  // namespace
@@ -59,13 +59,14 @@ bool MatchStore::AddChunk() {
   return true;
 }
 
-bool MatchStore::Append(const boost::cmatch& match, const char* text_begin) {
+bool MatchStore::Append(const boost::match_results<StopCheckedIterator>& match, const char* text_begin) {
   if (last_ == nullptr || used_in_last_ == last_->capacity) {
     if (!AddChunk()) return false;
   }
   SubMatchRecord* records = last_->records() + used_in_last_ * records_per_match_;
   for (uint32_t i = 0; i < records_per_match_; ++i) records[i] = RecordOf(match[int(i)], text_begin);
   ++used_in_last_;
+  published_end_.store(size_t(match[0].second.get() - text_begin), std::memory_order_relaxed);
   published_.store(published_.load(std::memory_order_relaxed) + 1, std::memory_order_release);
   return true;
 }

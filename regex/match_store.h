@@ -8,9 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include <boost/regex.hpp>
-
 #include "regex/search_result.h"
+#include "regex/stop_checked_iterator.h"
 
 namespace regex_service {
 
@@ -25,11 +24,14 @@ class MatchStore {
   // Appends the records of one match, offsets counted from text_begin. False
   // when no room is left; failed_request() then tells the bytes asked for.
   // Only one thread appends.
-  bool Append(const boost::cmatch& match, const char* text_begin);
+  bool Append(const boost::match_results<StopCheckedIterator>& match, const char* text_begin);
   size_t failed_request() const { return failed_request_; }
 
   // Complete matches so far; their records are readable from any thread.
   size_t published() const { return published_.load(std::memory_order_acquire); }
+  // Where the last published match ends, in bytes from text_begin; for
+  // showing progress (read apart from the count, so it may be a match ahead).
+  size_t published_end() const { return published_end_.load(std::memory_order_relaxed); }
   uint32_t records_per_match() const { return records_per_match_; }
 
   // Calls visit(const SubMatchRecord* records) for each of the first n
@@ -54,6 +56,7 @@ class MatchStore {
   size_t used_in_last_ = 0;  // the appending thread's own
   size_t failed_request_ = 0;
   std::atomic<size_t> published_ = 0;
+  std::atomic<size_t> published_end_ = 0;
 };
 
 template <class Visit>

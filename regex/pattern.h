@@ -22,6 +22,9 @@ struct PatternValue {
 // The compiled expression of a Pattern, or null when it has none yet (never
 // compiled, every compilation failed, or not constructed).
 const Regex* CompiledExpression(const PatternValue* pattern);
+// True when the user cancelled the Pattern's last compilation (it keeps the
+// expression it had); a search with it then searches nothing.
+bool CompilationWasCancelled(const PatternValue* pattern);
 
 // Commands. Argument 1 of each is the Pattern by reference (its address).
 // PatternConstruct: gives the Pattern an empty expression and multiline 1.
@@ -29,8 +32,9 @@ void PatternConstruct(rt::ResultRecord* result, int32_t count, const rt::ArgReco
 // PatternDestruct: frees the expression and clears the pointer; a second call does nothing.
 void PatternDestruct(rt::ResultRecord* result, int32_t count, const rt::ArgRecord* args);
 // PatternCreate(pattern, text, optional case-sensitive truth value, default true):
-// true when the text compiled. On failure (a malformed or empty text) the
-// Pattern keeps the expression it had.
+// true when the text compiled. On failure (a malformed or empty text), or
+// when the user cancels a long compilation, the Pattern keeps the expression
+// it had. Running out of memory ends the program with the runtime's error.
 void PatternCreate(rt::ResultRecord* result, int32_t count, const rt::ArgRecord* args);
 
 }  // namespace regex_service

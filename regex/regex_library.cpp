@@ -3,6 +3,7 @@
 
 #include "regex/match_groups.h"
 #include "regex/pattern.h"
+#include "regex/progress_box.h"
 #include "regex/regex_texts.h"
 #include "regex/runtime_link.h"
 #include "regex/search_all.h"
@@ -22,7 +23,8 @@ const rt::DataTypeInfo kTypes[] = {
 const rt::CommandEntry kCommands[] = {
     PatternCreate,     SearchAll,        SearchResultDestruct,
     ResultMatchText,   PatternConstruct, PatternDestruct,
-    LastSearchEnd,     MatchGroups,
+    LastSearchEnd,     MatchGroups,      SetProgressTexts,
+    LastSearchedBytes,
 };
 
 }  // namespace

@@ -18,6 +18,8 @@ enum Command : uint32_t {
   kPatternDestruct = 5,
   kLastSearchEnd = 6,
   kMatchGroups = 7,
+  kSetProgressTexts = 8,
+  kLastSearchedBytes = 9,
 };
 
 // Code 1 stores a as the runtime's RuntimeNotify entry and returns 0; every
@@ -26,5 +28,5 @@ intptr_t RegexLibraryNotify(int32_t code, intptr_t a, intptr_t b);
 
 }  // namespace regex_service
 
-// The library record: 2 types (Pattern, SearchResult), 8 commands, the notify function.
+// The library record: 2 types (Pattern, SearchResult), 10 commands, the notify function.
 const rt::LibraryInfo& RegexLibrary();

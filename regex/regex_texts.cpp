@@ -6,7 +6,4 @@ namespace regex_service::texts {
 const char kPatternTypeName[] = "正则表达式";
 const char kSearchResultTypeName[] = "搜索结果";
 
-const char kSearching[] = "正在搜索，请稍候……";
-const char kCancelSearch[] = "取消";
-
 }  // namespace regex_service::texts

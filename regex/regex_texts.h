@@ -7,8 +7,4 @@ namespace regex_service::texts {
 extern const char kPatternTypeName[];       // "正则表达式"
 extern const char kSearchResultTypeName[];  // "搜索结果"
 
-// The progress box of a search that takes a while.
-extern const char kSearching[];             // "正在搜索，请稍候……"
-extern const char kCancelSearch[];          // "取消"
-
 }  // namespace regex_service::texts

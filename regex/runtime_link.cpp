@@ -3,7 +3,6 @@
 
 #include <cstdlib>
 #include <cstring>
-
 #include "runtime/notify.h"
 
 namespace regex_service {
@@ -44,11 +43,11 @@ void ReportOutOfMemory(size_t n) {
   std::abort();
 }
 
-rt::WorkOutcome RunResponsiveWork(const rt::ResponsiveWork& request) {
-  const intptr_t outcome = Notify(rt::notify::kRunWhileResponsive, reinterpret_cast<intptr_t>(&request));
-  if (outcome == rt::kWorkFinished || outcome == rt::kWorkCancelled) return rt::WorkOutcome(outcome);
-  request.work();
-  return rt::kWorkFinished;
+size_t FailedRequestOnThisThread() { return size_t(Notify(rt::notify::kFailedRequest, 0)); }
+
+bool RunResponsiveWork(const rt::ResponsiveWork& request) {
+  if (Notify(rt::notify::kRunWhileResponsive, reinterpret_cast<intptr_t>(&request)) == 0) request.work();
+  return request.stop.stop_requested();
 }
 
 }  // namespace regex_service

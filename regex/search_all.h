@@ -2,6 +2,7 @@
 // and LastSearchEnd: whether that search reached the end of the text.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "runtime/call.h"
@@ -19,12 +20,21 @@ void SearchAll(rt::ResultRecord* result, int32_t count, const rt::ArgRecord* arg
 
 // How a search ended; LastSearchEnd's result.
 enum SearchEnd : int32_t {
-  kSearchedToTheEnd = 0,  // every match is in the list
-  kEngineGaveUp = 1,      // the engine abandoned a search (work or stack limit): the matches before it
-  kCancelled = 2,         // the user stopped it: the matches found until then
+  kSearchedToTheEnd = 0,     // every match is in the list
+  kEngineGaveUp = 1,         // the engine abandoned a search (work or stack limit): the matches before it
+  kCancelled = 2,            // the user stopped it: the matches found until then
+  kSearchedAPrefix = 3,      // the text is longer than SearchedBytesLimit(): the matches in that prefix
+  kCompileWasCancelled = 4,  // the user stopped the Pattern's compilation: nothing was searched
 };
 
 // LastSearchEnd(): how the last SearchAll ended, a SearchEnd as an integer.
 void LastSearchEnd(rt::ResultRecord* result, int32_t count, const rt::ArgRecord* args);
+// LastSearchedBytes(): how many bytes of its text the last SearchAll searched, an integer.
+void LastSearchedBytes(rt::ResultRecord* result, int32_t count, const rt::ArgRecord* args);
+
+// Offsets are 32-bit, so a search covers at most the first 2^31-1 bytes of a
+// text. A test may lower the limit, to see what a longer text does.
+size_t SearchedBytesLimit();
+void LimitSearchedBytes(size_t limit);
 
 }  // namespace regex_service

@@ -1,12 +1,15 @@
-// The search loop. Engine exceptions end it here: running out of memory is
-// recorded for the caller to report, anything else is the engine giving up.
+// The search loop. Engine exceptions end it here: a stop request ends it as
+// cancelled, running out of memory is recorded for the caller to report,
+// anything else is the engine giving up.
 #include "regex/search_job.h"
 
 #include <cstring>
 #include <exception>
 #include <new>
 
+#include "regex/runtime_link.h"
 #include "regex/search_step.h"
+#include "regex/stop_checked_iterator.h"
 
 namespace regex_service {
 
@@ -22,26 +25,29 @@ bool SearchJob::CopyText(std::string_view text) {
   return true;
 }
 
-void SearchJob::Run() { end_ = Search(); }
+void SearchJob::Run(std::stop_token stop) {
+  const StopCheck check(std::move(stop));
+  end_ = Search();
+}
 
 SearchEnd SearchJob::Search() {
   const char* const begin = text_.get();
-  const char* const end = begin + size_;
+  const StopCheckedIterator end(begin + size_);
   try {
-    boost::cmatch match;
+    boost::match_results<StopCheckedIterator> match;
     for (size_t start = 0; start <= size_;) {
-      if (cancelled_.load(std::memory_order_relaxed)) return kCancelled;
-      if (!boost::regex_search(begin + start, end, match, regex_, flags_)) break;
+      StopCheck::Check();  // also between matches that come quickly
+      if (!boost::regex_search(StopCheckedIterator(begin + start), end, match, regex_, flags_)) break;
       if (!matches_.Append(match, begin)) {
         failed_request_ = matches_.failed_request();
         break;
       }
-      start = NextSearchStart(size_t(match[0].first - begin), size_t(match[0].second - begin), size_);
+      start = NextSearchStart(size_t(match[0].first.get() - begin), size_t(match[0].second.get() - begin), size_);
     }
+  } catch (const SearchStopped&) {
+    return kCancelled;
   } catch (const std::bad_alloc&) {
-    // The engine's own request; its size is not known here, so the unit its
-    // working memory grows by stands for it.
-    failed_request_ = BOOST_REGEX_BLOCKSIZE;
+    failed_request_ = FailedRequestOnThisThread();
   } catch (const std::exception&) {
     return kEngineGaveUp;
   }

@@ -1,11 +1,13 @@
 // One search of a text for every match, able to run on another thread and to
 // be left behind there: it owns a private copy of the text, shares the
-// compiled expression, and checks a cancel flag between engine calls.
+// compiled expression, and ends soon after a stop is requested, also inside
+// an engine call.
 #pragma once
 
-#include <atomic>
 #include <cstddef>
 #include <memory>
+#include <optional>
+#include <stop_token>
 #include <string_view>
 
 #include "regex/match_store.h"
@@ -24,17 +26,17 @@ class SearchJob {
   bool CopyText(std::string_view text);
 
   // Searches from the start of the text and again from each match's end, each
-  // search taking its own start as the beginning of the text. Any thread.
-  void Run();
-  // Asks Run to stop before its next engine call. Any thread.
-  void Cancel() { cancelled_.store(true, std::memory_order_relaxed); }
+  // search taking its own start as the beginning of the text, until the end
+  // of the text or a stop request. Any thread.
+  void Run(std::stop_token stop);
 
   // Read after Run has returned on the thread that waited for it.
   SearchEnd end() const { return end_; }
-  // Bytes of the allocation that failed, or 0 when memory did not run out.
-  size_t failed_request() const { return failed_request_; }
+  // Bytes the allocation that failed asked for; nothing when memory did not run out.
+  std::optional<size_t> failed_request() const { return failed_request_; }
   // Frees the private copy; only once Run has returned.
   void ReleaseText() { text_.reset(); }
+  size_t size() const { return size_; }
 
   // The matches so far; while Run goes on, only the first published() are complete.
   const MatchStore& matches() const { return matches_; }
@@ -47,9 +49,8 @@ class SearchJob {
   std::unique_ptr<char[]> text_;
   size_t size_ = 0;
   MatchStore matches_;
-  std::atomic<bool> cancelled_ = false;
   SearchEnd end_ = kSearchedToTheEnd;
-  size_t failed_request_ = 0;
+  std::optional<size_t> failed_request_;
 };
 
 }  // namespace regex_service

@@ -7,17 +7,18 @@
 #include <map>
 #include <new>
 
+#include "platform/huge_pages.h"
 #include "runtime/memory.h"
 
 namespace rt {
 namespace {
 
 // Groups this big hold the results of big searches, written at once.
-constexpr int64_t kHugeGroupBytes = 2 * int64_t(kHugePageBytes);
+constexpr int64_t kHugeGroupBytes = 2 * int64_t(platform::kHugePageBytes);
 
 void* AllocateGroupBlock(int64_t n) {
   if (n < kHugeGroupBytes) return RuntimeAlloc(n);
-  void* block = AllocateInHugePages(size_t(n));
+  void* block = platform::AllocateInHugePages(size_t(n));
   if (block == nullptr) RaiseOutOfMemory(n);
   return block;
 }

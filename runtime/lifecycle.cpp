@@ -70,6 +70,7 @@ void SetProgramHeader(const ProgramHeader* header) { g_header = header; }
 const char* ProgramDirectory() { return g_program_directory.c_str(); }
 
 int RunProgram(int argc, char** argv, const ProgramHeader& header, StartRoutine start) {
+  ReportUncaughtOutOfMemory();
   SetProgramHeader(&header);
   platform::CreateApplication(argc, argv);
   g_program_directory = platform::ExecutableDirectory();

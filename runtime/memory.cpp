@@ -2,16 +2,11 @@
 // blocks of block groups that free skips.
 #include "runtime/memory.h"
 
-#include <cstdlib>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
-#include <string>
-
-#include <sys/mman.h>
 
 #include "runtime/block_group.h"
-#include "runtime/errors.h"
-#include "runtime/runtime_texts.h"
 
 namespace rt {
 namespace {
@@ -45,26 +40,16 @@ bool IsConstant(const void* p) {
          c < g_constants_end;
 }
 
-void RaiseOutOfMemory(int64_t n) {
-  // Counts are 64-bit here: the whole count replaces the format's "%d".
-  std::string message = texts::kOutOfMemoryFormat;
-  message.replace(message.find("%d"), 2, std::to_string(n));
-  RaiseError(message.c_str(), 0, 0, 0);
+void* RuntimeAllocRaw(int64_t n) {
+  void* p = std::malloc(BlockSize(n));
+  if (p == nullptr) RecordFailedRequest(n);
+  return p;
 }
-
-void* RuntimeAllocRaw(int64_t n) { return std::malloc(BlockSize(n)); }
 
 void* RuntimeAlloc(int64_t n) {
   void* p = RuntimeAllocRaw(n);
   if (p == nullptr) RaiseOutOfMemory(n);
   return p;
-}
-
-void* AllocateInHugePages(size_t n) {
-  void* block = nullptr;
-  if (posix_memalign(&block, kHugePageBytes, n) != 0) return nullptr;
-  madvise(block, n, MADV_HUGEPAGE);  // advice only: ignored where huge pages are off
-  return block;
 }
 
 void EnsureMemoryFor(int64_t n) {

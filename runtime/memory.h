@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "runtime/out_of_memory.h"
+
 namespace rt {
 
 // Allocates n bytes (not zeroed). Running out raises the out-of-memory
@@ -21,24 +23,19 @@ void RuntimeFree(void* p);
 // owns the group from then on and frees it when freed. Failure raises the
 // out-of-memory error.
 void* RuntimeRealloc(void* p, int64_t n);
-// Big blocks that are written at once (the results of big searches) are
-// aligned to and advised as transparent huge pages, so they fault in 2 MB at
-// a time instead of 4 KB, which makes their first touch several times
-// cheaper. Null when there is no room; freed with std::free. Any thread.
-constexpr size_t kHugePageBytes = size_t(2) << 20;
-void* AllocateInHugePages(size_t n);
-
 // Raises the out-of-memory error unless n bytes can be had now: a trial for
 // work whose allocations are not the runtime's (the C++ library, Qt), which
-// cannot be carried through running out halfway.
+// cannot be carried through running out halfway. The trial takes the bytes
+// and gives them back untouched, so it proves the room where the system
+// refuses what it cannot give: under an address-space limit (ulimit -v, as
+// the tests and the memory sweep set) or strict overcommit. Under Linux's
+// default overcommit it refuses only what exceeds the system's memory as a
+// whole; the room may then still run out later, when the pages are touched.
 void EnsureMemoryFor(int64_t n);
 
 // The constant block: [start, start + size). Set at start-up, cleared at the end.
 void SetConstantBlock(const void* start, size_t size);
 void ClearConstantBlock();
 bool IsConstant(const void* p);
-
-// Raises "分配 %d 字节内存失败!" with the byte count; never returns.
-[[noreturn]] void RaiseOutOfMemory(int64_t n);
 
 }  // namespace rt

@@ -59,7 +59,10 @@ intptr_t RuntimeNotify(intptr_t code, intptr_t a, intptr_t b) {
     case notify::kOutOfMemory:
       RaiseOutOfMemory(a);
     case notify::kRunWhileResponsive:
-      return RunWhileResponsive(*reinterpret_cast<const ResponsiveWork*>(a));
+      RunWhileResponsive(*reinterpret_cast<const ResponsiveWork*>(a));
+      return 1;
+    case notify::kFailedRequest:
+      return intptr_t(FailedRequestOnThisThread());
     default:
       return 0;
   }

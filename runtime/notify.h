@@ -18,10 +18,12 @@ constexpr intptr_t kRaiseError = 2027;          // a message text
 constexpr intptr_t kExit = 2028;                // a exit code
 constexpr intptr_t kAllocGroup = 2029;          // a byte count -> a block group (checked)
 constexpr intptr_t kOutOfMemory = 2030;         // a byte count: raises the out-of-memory error
-constexpr intptr_t kRunWhileResponsive = 2031;  // a ResponsiveWork* -> a WorkOutcome
+constexpr intptr_t kRunWhileResponsive = 2031;  // a ResponsiveWork* -> 1 once it has ended or was cancelled
+constexpr intptr_t kFailedRequest = 2032;       // -> bytes the last failed allocation of the calling thread asked for
 }  // namespace notify
 
 // Answers one request of a library; 0 for codes the runtime does not serve.
+// Main thread only, except kFailedRequest, which any thread may ask.
 intptr_t RuntimeNotify(intptr_t code, intptr_t a, intptr_t b);
 
 }  // namespace rt

@@ -1,29 +1,36 @@
 // Work a library runs off the main thread while the windows stay responsive
-// and the user may cancel it (RuntimeNotify code kRunWhileResponsive), and
-// the count of cancelled work still running, which decides how the process ends.
+// and the user may cancel it: the request of RuntimeNotify code
+// kRunWhileResponsive, and whether such work is still running after a cancel.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <stop_token>
+#include <string>
 
 namespace rt {
 
-struct ResponsiveWork {
-  std::function<void()> work;    // may run on another thread: touches only what it owns or shares
-  std::function<void()> cancel;  // called on the main thread when the user cancels
-  const char* message = "";        // GBK, the progress box's line
-  const char* cancel_button = "";  // GBK, its cancel button's caption
+// What the progress box says: a line (GBK) and, when total > 0, a bar at done of total.
+struct WorkProgress {
+  std::string message;
+  int64_t done = 0;
+  int64_t total = 0;
 };
 
-// What kRunWhileResponsive answers. 0 (a runtime without the service) means
-// nothing was run.
-enum WorkOutcome : intptr_t { kWorkFinished = 1, kWorkCancelled = 2 };
+// The request, passed by address as a of kRunWhileResponsive.
+struct ResponsiveWork {
+  std::function<void()> work;              // on a thread of its own: touches only what it owns or shares
+  std::stop_source stop;                   // requested when the user cancels; work watches its token
+  std::function<WorkProgress()> progress;  // read on the main thread, a few times a second
+  const char* cancel_button = "";          // GBK, the progress box's cancel button
+};
 
-// Runs the work and returns once it has ended, or at once when the user
-// cancels it; cancelled work is left to end on its own thread.
-WorkOutcome RunWhileResponsive(const ResponsiveWork& request);
+// Runs the request's work and returns once it has ended, or at once when the
+// user cancels (the request's stop is then requested). Running out of memory,
+// also for the work's thread, raises the out-of-memory error.
+void RunWhileResponsive(const ResponsiveWork& request);
 
-// True while cancelled work has not yet ended.
+// True while work the user cancelled has not yet ended.
 bool CancelledWorkRunning();
 
 }  // namespace rt

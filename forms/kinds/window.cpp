@@ -20,6 +20,7 @@
 #include "forms/registry/window_unload.h"
 #include "platform/application.h"
 #include "platform/gbk.h"
+#include "platform/wait_gate.h"
 #include "runtime/type_tag.h"
 
 namespace forms {
@@ -40,7 +41,7 @@ class WindowWidget : public QWidget {
     closing_ = true;
     if (!HandlerRunning()) return UnloadWindow(window_id_);
     const uint32_t id = window_id_;
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [id] { UnloadWindow(id); }, Qt::QueuedConnection);
+    platform::PostAfterCurrentEvent([id] { UnloadWindow(id); });  // not inside a search the handler waits on
   }
 
  private:

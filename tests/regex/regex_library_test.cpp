@@ -1,6 +1,7 @@
 // The library record, its notify function, and that every block handed out
 // comes through the stored RuntimeNotify.
 #include "regex/match_groups.h"
+#include "regex/progress_box.h"
 #include "tests/regex/regex_calls.h"
 #include "tests/test_support.h"
 
@@ -9,19 +10,20 @@ namespace {
 
 using testing_support::Gbk;
 
-TEST(RegexLibrary, DescribesTwoTypesAndEightCommands) {
+TEST(RegexLibrary, DescribesTwoTypesAndTenCommands) {
   const rt::LibraryInfo& library = RegexLibrary();
   ASSERT_EQ(library.type_count, 2u);
   EXPECT_EQ(std::string(library.types[0].display_name), Gbk("正则表达式"));
   EXPECT_EQ(std::string(library.types[0].english_name), "regex");
   EXPECT_EQ(std::string(library.types[1].display_name), Gbk("搜索结果"));
   EXPECT_EQ(std::string(library.types[1].english_name), "SearchResult");
-  ASSERT_EQ(library.command_count, 8u);
+  ASSERT_EQ(library.command_count, 10u);
   const rt::CommandEntry in_order[] = {
       regex_service::PatternCreate,   regex_service::SearchAll,        regex_service::SearchResultDestruct,
       regex_service::ResultMatchText, regex_service::PatternConstruct, regex_service::PatternDestruct,
-      regex_service::LastSearchEnd,   regex_service::MatchGroups};
-  for (uint32_t i = 0; i < 8; ++i) EXPECT_EQ(library.commands[i], in_order[i]) << i;
+      regex_service::LastSearchEnd,   regex_service::MatchGroups,      regex_service::SetProgressTexts,
+      regex_service::LastSearchedBytes};
+  for (uint32_t i = 0; i < 10; ++i) EXPECT_EQ(library.commands[i], in_order[i]) << i;
 }
 
 // Counts the blocks and block groups requested through the notify entry and

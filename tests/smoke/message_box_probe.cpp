@@ -1,7 +1,7 @@
 // A test-only style plugin that reports, on standard error, the layout
-// direction and the button texts of every message box the program shows,
-// and beside them the entries of a multi-line text box's context menu, as Qt
-// translates them in the same process.
+// direction, the button texts and the text of every message box the program
+// shows, and beside them the entries of a multi-line text box's context
+// menu, as Qt translates them in the same process.
 // Loaded through QT_PLUGIN_PATH and QT_STYLE_OVERRIDE; it draws as Fusion.
 #include <QAbstractButton>
 #include <QAction>
@@ -25,6 +25,7 @@ class MessageBoxProbe : public QProxyStyle {
     QString line = box->layoutDirection() == Qt::RightToLeft ? "right-to-left" : "left-to-right";
     for (const QAbstractButton* button : box->buttons()) line += ' ' + button->text();
     std::fprintf(stderr, "message box: %s\n", line.toUtf8().constData());
+    std::fprintf(stderr, "message box text: %s\n", box->text().simplified().toUtf8().constData());
     std::fprintf(stderr, "context menu: %s\n", ContextMenuEntries().toUtf8().constData());
   }
 
