@@ -63,9 +63,7 @@ OwnedText DescribeMatch(const char* source, const char* pattern_text, std::span<
                         size_t index) {
   const forms::MarkedMatch match = matches[index];
   const forms::MarkedMatch previous = index == 0 ? forms::MarkedMatch{-1, 0} : matches[index - 1];
-  void* pattern = CompilePattern(pattern_text);
-  const std::vector<GroupSpan> found = MatchAfter(pattern, source, previous.start, previous.length);
-  DestroyPattern(pattern);
+  const std::vector<GroupSpan> found = MatchAfter(KeptPattern(pattern_text), source, previous.start, previous.length);
 
   const std::string_view text(source);
   TextBuilder description;

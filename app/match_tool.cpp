@@ -111,6 +111,7 @@ void SetProgressTexts() {
 
 MatchReport SearchAndReport(const char* source, const char* pattern_text, bool with_marks) {
   SetProgressTexts();
+  KeepPattern("", nullptr);  // the last press's Pattern goes before this one takes memory
   void* pattern = CompilePattern(pattern_text);
   void* results =
       CallLibrary(regex_service::SearchAll, {PatternArgument(pattern), rt::TextArg(source)}).pointer<void>();
@@ -127,7 +128,11 @@ MatchReport SearchAndReport(const char* source, const char* pattern_text, bool w
     report.text = Join({constants::kNoMatch});
   }
   DestroyResults(results);
-  DestroyPattern(pattern);
+  if (report.end == regex_service::kCompileWasCancelled) {
+    DestroyPattern(pattern);
+  } else {
+    KeepPattern(pattern_text, pattern);  // for the tooltips of its marks
+  }
   return report;
 }
 

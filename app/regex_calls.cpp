@@ -2,6 +2,7 @@
 #include "app/regex_calls.h"
 
 #include <cstring>
+#include <string>
 
 #include "regex/match_groups.h"
 #include "regex/pattern.h"
@@ -21,6 +22,32 @@ void* CompilePattern(const char* text) {
 void DestroyPattern(void* pattern) {
   CallLibrary(regex_service::PatternDestruct, {PatternArgument(pattern)});
   Free(pattern);
+}
+
+namespace {
+
+struct KeptCompilation {
+  std::string text;
+  void* pattern = nullptr;
+};
+
+KeptCompilation& Kept() {
+  static auto* kept = new KeptCompilation;  // outlives the runtime's end, as its memory does
+  return *kept;
+}
+
+}  // namespace
+
+void KeepPattern(const char* text, void* pattern) {
+  KeptCompilation& kept = Kept();
+  if (kept.pattern != nullptr) DestroyPattern(kept.pattern);
+  kept.text = text;
+  kept.pattern = pattern;
+}
+
+void* KeptPattern(const char* text) {
+  if (Kept().pattern == nullptr || Kept().text != text) KeepPattern(text, CompilePattern(text));
+  return Kept().pattern;
 }
 
 std::vector<GroupSpan> MatchAfter(void* pattern, const char* source, int32_t start, int32_t length) {

@@ -16,6 +16,13 @@ void* CompilePattern(const char* text);
 void DestroyPattern(void* pattern);
 rt::ArgRecord PatternArgument(void* pattern);
 
+// The match test's last Pattern, kept with its text for the descriptions of
+// its marks, so a long pattern is not compiled again on every hover. Keep
+// takes the Pattern (or null) and frees the one kept before; KeptPattern
+// gives the kept one when its text is text, or compiles text and keeps that.
+void KeepPattern(const char* text, void* pattern);
+void* KeptPattern(const char* text);
+
 // A capture group's bytes in the searched text; start -1 when it took no part.
 struct GroupSpan {
   int32_t start;

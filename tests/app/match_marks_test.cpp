@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/match_description.h"
+#include "app/regex_calls.h"
 #include "tests/app/workbench_driver.h"
 
 namespace app_test {
@@ -99,6 +100,19 @@ TEST(MatchDescriptionTest, NamesThePlaceAndWhatEachGroupCaught) {
   EXPECT_EQ(std::string(app::DescribeMatch(source.c_str(), "(x+)", matches, 1).view()),
             Gbk("第 2 处匹配：从第 5 个字符（第 7 个字节）起，共 70 个字节\r\n第 1 组：") + std::string(60, 'x') +
                 Gbk("……"));
+}
+
+// The tooltips use the kept Pattern while its text stays; another text compiles anew.
+TEST(MatchDescriptionTest, UsesThePressedPatternUntilThePatternTextChanges) {
+  OpenFreshWorkbench();
+  WriteBox(control::kSource, "xab");
+  WriteBox(control::kPattern, "(a)b");
+  Click(control::kMatchButton);
+  void* pressed = app::KeptPattern("(a)b");
+  EXPECT_EQ(app::KeptPattern("(a)b"), pressed);
+  const std::vector<app::GroupSpan> found = app::MatchAfter(app::KeptPattern("x(a)(b)"), "xab", -1, 0);
+  ASSERT_EQ(found.size(), 3u);
+  EXPECT_EQ(std::make_pair(found[2].start, found[2].length), std::make_pair(2, 1));
 }
 
 }  // namespace
