@@ -1,7 +1,12 @@
 #include "tests/test_support.h"
 
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <QString>
 #include <cstdio>
+#include <fstream>
 
 #include "platform/gbk.h"
 
@@ -27,6 +32,16 @@ void PrintMessageBoxesToStderr() {
     std::fflush(stderr);
     return int(platform::kOk);
   });
+}
+
+void LeaveAddressSpace(size_t headroom) {
+  std::ifstream statm("/proc/self/statm");
+  size_t pages = 0;
+  statm >> pages;
+  rlimit limit{};
+  limit.rlim_cur = pages * size_t(sysconf(_SC_PAGESIZE)) + headroom;
+  limit.rlim_max = RLIM_INFINITY;
+  ASSERT_EQ(setrlimit(RLIMIT_AS, &limit), 0);
 }
 
 }  // namespace testing_support

@@ -2,6 +2,7 @@
 // without a person.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,5 +29,9 @@ class MessageBoxRecorder {
 // For death tests: answers every box by writing its caption and text (as
 // UTF-8) to standard error, so EXPECT_EXIT can match the report.
 void PrintMessageBoxesToStderr();
+
+// For death tests: caps the address space `headroom` bytes above what the
+// process holds now, so that a bigger request finds no room.
+void LeaveAddressSpace(size_t headroom);
 
 }  // namespace testing_support

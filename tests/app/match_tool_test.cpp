@@ -265,5 +265,20 @@ TEST(MatchDeathTest, ClosingTheWindowDuringASearchEndsTheProgramWithStatus0) {
       testing::ExitedWithCode(0), "closing the window during the search");
 }
 
+// The search's thread asks for its stack and finds no room: the press ends
+// in the out-of-memory report for that stack, not in a silent nothing.
+TEST(MatchDeathTest, APressWhoseThreadCannotStartReportsTheStackItAskedFor) {
+  OpenFreshWorkbench();
+  testing_support::PrintMessageBoxesToStderr();
+  WriteBox(control::kSource, "banana");
+  WriteBox(control::kPattern, "an");
+  EXPECT_EXIT(
+      {
+        testing_support::LeaveAddressSpace(platform::kWorkStackBytes / 2);
+        Click(control::kMatchButton);
+      },
+      testing::ExitedWithCode(255), "错误信息：分配 8388608 字节内存失败!");
+}
+
 }  // namespace
 }  // namespace app_test

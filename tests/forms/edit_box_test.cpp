@@ -1,6 +1,5 @@
 // Edit boxes: the text property and its one change event, typing rules,
 // CR LF line breaks of multi-line boxes, read-only copying and large texts.
-#include <sys/resource.h>
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -9,7 +8,6 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
-#include <fstream>
 
 #include "forms/kinds/edit_box.h"
 #include "platform/gbk.h"
@@ -350,17 +348,6 @@ TEST_F(EditBoxTest, TenMegabyteTextReadsBackExactlyAfterAnEdit) {
   EXPECT_EQ(ReadText(kText), "x" + text);
 }
 
-// Caps the address space `headroom` bytes above what the process holds now.
-void LeaveAddressSpace(size_t headroom) {
-  std::ifstream statm("/proc/self/statm");
-  size_t pages = 0;
-  statm >> pages;
-  rlimit limit{};
-  limit.rlim_cur = pages * size_t(sysconf(_SC_PAGESIZE)) + headroom;
-  limit.rlim_max = RLIM_INFINITY;
-  ASSERT_EQ(setrlimit(RLIMIT_AS, &limit), 0);
-}
-
 using EditBoxDeathTest = EditBoxTest;
 
 // Less room than the text itself: the property's copy of it runs out; three
@@ -374,7 +361,7 @@ TEST_F(EditBoxDeathTest, WriteBeyondTheAddressSpaceEndsInTheOutOfMemoryError) {
   for (const size_t headroom : {lines.size() / 2, 3 * lines.size()}) {
     EXPECT_EXIT(
         {
-          LeaveAddressSpace(headroom);
+          testing_support::LeaveAddressSpace(headroom);
           WriteText(kText, lines);
         },
         testing::ExitedWithCode(255), "错误信息：分配 [0-9]+ 字节内存失败!")
@@ -391,7 +378,7 @@ TEST_F(EditBoxDeathTest, ReadBeyondTheAddressSpaceEndsInTheOutOfMemoryError) {
   Type("x");  // the read goes through the document
   EXPECT_EXIT(
       {
-        LeaveAddressSpace(lines.size() / 4);
+        testing_support::LeaveAddressSpace(lines.size() / 4);
         ReadText(kText);
       },
       testing::ExitedWithCode(255), "错误信息：分配 [0-9]+ 字节内存失败!");
