@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QThread>
+#include <QThreadPool>
 #include <QTranslator>
 #include <QtGui/private/qhighdpiscaling_p.h>
 #include <algorithm>
@@ -156,6 +157,10 @@ void CreateApplication(int& argc, char** argv) {
   g_app = std::make_unique<QApplication>(g_argc, g_argv);
   ReleaseQtMessages();
   QApplication::setQuitOnLastWindowClosed(false);  // the runtime ends the loop itself
+  // Qt fills big areas on the global pool's threads and waits for them: a
+  // thread that cannot start later, when memory runs out, would leave that
+  // wait, and the window, hanging. So the threads the first paints start stay.
+  QThreadPool::globalInstance()->setExpiryTimeout(-1);
   LoadQtTranslations(*g_app);
 }
 
