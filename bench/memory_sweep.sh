@@ -28,8 +28,8 @@ wait_for_end_or_box() {
   local seconds=$1 shown
   for _ in $(seq $((seconds * 10))); do
     if ! kill -0 "$pid" 2>/dev/null; then
-      wait "$pid"
-      echo "ended $?"
+      sleep 0.1  # the wrapper writes the status as it ends
+      echo "ended $(cat "$work/status")"
       return
     fi
     shown=$(grep -c '^message box text: ' "$work/log")
@@ -41,6 +41,12 @@ wait_for_end_or_box() {
     sleep 0.1
   done
   echo running
+}
+
+# Ends the program and the wrapper that started it.
+end_program() {
+  pkill -P "$pid" 2>/dev/null
+  stop_program
 }
 
 # Presses Return on the message box the program shows.
@@ -64,8 +70,12 @@ press_under_cap() {
   local megabytes=$1 pattern=$2 file=$3 expected=$4 outcome found
   : >"$work/log"
   echo 0 >"$work/boxes"
-  start_program prlimit --as=$((megabytes << 20)) env QT_PLUGIN_PATH="$plugins" QT_STYLE_OVERRIDE=MessageBoxProbe \
-    "$program" >/dev/null 2>>"$work/log"
+  # Through a wrapper that writes the exit status: this runs in a subshell,
+  # which cannot wait for the program.
+  echo none >"$work/status"
+  start_program sh -c 'log=$1 status=$2; shift 2; "$@" >/dev/null 2>>"$log"; echo $? >"$status"' \
+    sh "$work/log" "$work/status" prlimit --as=$((megabytes << 20)) \
+    env QT_PLUGIN_PATH="$plugins" QT_STYLE_OVERRIDE=MessageBoxProbe "$program"
   eval "$(xdotool getwindowgeometry --shell "$window")"
   printf '%s' "$pattern" >"$work/pattern"
   for box in "260 $work/pattern" "60 $work/$file"; do
@@ -85,7 +95,7 @@ press_under_cap() {
         [ "$outcome" = "ended 255" ] || { echo "FAULT: after the error report: $outcome"; return 1; }
         echo "out-of-memory report, status 255: $(sed -n 's/^message box text: .*错误信息：\(.*\)$/\1/p' "$work/log" | head -n1)"
         return 0 ;;
-      box*) echo "FAULT: a message box: ${outcome#box }"; stop_program; return 1 ;;
+      box*) echo "FAULT: a message box: ${outcome#box }"; end_program; return 1 ;;
       "ended 255")  # the report box found no room: the report is on standard error
         grep -q '字节内存失败!' "$work/log" || { echo "FAULT: status 255 without the report"; return 1; }
         echo "out-of-memory report on standard error, status 255: $(grep -o '分配 [0-9]* 字节内存失败!' "$work/log" | head -n1)"
@@ -102,7 +112,7 @@ press_under_cap() {
     echo "FAULT: while copying the report: $outcome"
     return 1
   fi
-  stop_program
+  end_program
   [ "$found" = "共找到 $expected 处匹配：" ] || { echo "FAULT: the report begins \"$found\", expected $expected matches"; return 1; }
   echo "complete report ($expected matches)"
 }
@@ -112,6 +122,7 @@ for search in "${searches[@]}"; do
   read -r pattern file expected <<<"$search"
   for megabytes in $(seq "$first" "$step" "$last"); do
     press_under_cap "$megabytes" "$pattern" "$file" "$expected" >"$work/outcome"
+    [ -z "$pid" ] || end_program  # whatever the run left
     echo "$megabytes MB, $pattern: $(cat "$work/outcome")" | tee -a "$work/summary"
   done
 done
