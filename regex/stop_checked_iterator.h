@@ -150,7 +150,11 @@ inline bool perl_matcher<regex_service::StopCheckedIterator,
   m_recursive_result = have_match;
   m_unwound_lookahead = false;
   m_unwound_alt = false;
-  while ((this->*kUnwinders[m_backup_state->state_id])(m_recursive_result)) {
+  // The unwinder is read into a variable first, as in Boost's own: with the
+  // table indexed inside the call, GCC's bounds check reads a wrong index.
+  for (;;) {
+    const unwind_proc_type unwinder = kUnwinders[m_backup_state->state_id];
+    if (!(this->*unwinder)(m_recursive_result)) break;
   }
   return pstate != nullptr;
 }

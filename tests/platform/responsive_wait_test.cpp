@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QInputDevice>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QProgressDialog>
@@ -213,6 +214,7 @@ TEST_F(ResponsiveWait, OtherWindowsRepaintButTakeNoInputWhileTheBoxShows) {
 // order; keys typed while it shows are dropped.
 TEST_F(ResponsiveWait, KeysTypedBeforeTheBoxShowsAreKeptAndAfterAreDropped) {
   platform::SetProgressBoxDelay(300ms);
+  QInputDevice::primaryKeyboard();  // made here: a key event made first on the typing thread could not parent it
   QLineEdit edit;
   edit.show();
   std::stop_source stop;
