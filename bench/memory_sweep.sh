@@ -43,6 +43,14 @@ wait_for_end_or_box() {
   echo running
 }
 
+# Where each thread of a program that hangs stands, into the work folder's
+# parent as memory_sweep_stacks.txt (with gdb installed).
+dump_stacks() {
+  command -v gdb >/dev/null || return 0
+  gdb -p "$(pgrep -P "$pid" | head -n1)" -batch -ex "thread apply all bt 30" >"$work/../memory_sweep_stacks.txt" 2>&1
+  echo "  (stacks in $(dirname "$work")/memory_sweep_stacks.txt)"
+}
+
 # Ends the program and the wrapper that started it.
 end_program() {
   pkill -P "$pid" 2>/dev/null
@@ -92,7 +100,7 @@ press_under_cap() {
       "box 运行时出错!"*)
         answer_box
         outcome=$(wait_for_end_or_box 10)
-        [ "$outcome" = "ended 255" ] || { echo "FAULT: after the error report: $outcome"; return 1; }
+        [ "$outcome" = "ended 255" ] || { echo "FAULT: after the error report: $outcome"; dump_stacks; return 1; }
         echo "out-of-memory report, status 255: $(sed -n 's/^message box text: .*错误信息：\(.*\)$/\1/p' "$work/log" | head -n1)"
         return 0 ;;
       box*) echo "FAULT: a message box: ${outcome#box }"; end_program; return 1 ;;
