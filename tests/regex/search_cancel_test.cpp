@@ -4,7 +4,9 @@
 // Free of Qt, so that a ThreadSanitizer build can check the handover.
 #include <atomic>
 #include <chrono>
+#include <string>
 #include <thread>
+#include <tuple>
 
 #include "regex/search_job.h"
 #include "runtime/responsive_work.h"
@@ -19,6 +21,7 @@ std::thread g_search_thread;
 std::thread::id g_main_thread;
 std::atomic<bool> g_runtime_called_off_the_main_thread = false;
 bool g_cancelling = false;  // the compilation before the search runs to its end
+rt::WorkProgress g_shown;    // what the box said just before the cancel
 
 // A responsive wait that runs the work on a thread of its own and, as a user
 // pressing 取消 a moment later would, requests the stop and returns without waiting.
@@ -28,6 +31,7 @@ intptr_t CancellingNotify(intptr_t code, intptr_t a, intptr_t b) {
   const auto& request = *reinterpret_cast<const rt::ResponsiveWork*>(a);
   g_search_thread = std::thread(request.work);
   std::this_thread::sleep_for(50ms);
+  g_shown = request.progress();
   std::stop_source(request.stop).request_stop();
   return 1;
 }
@@ -59,6 +63,21 @@ TEST_F(SearchCancelTest, ReturnsTheMatchesSoFarAndLeavesTheSearchToEndAlone) {
   }  // the results are gone while the search may still run
   g_search_thread.join();
   EXPECT_FALSE(g_runtime_called_off_the_main_thread);
+}
+
+// The box counts the matches published, which are what the cancelled press
+// lists, and its bar stands at the end of the last of them.
+TEST_F(SearchCancelTest, TheBoxSaysWhatWasPublished) {
+  Call(regex_service::kSetProgressTexts,
+       {rt::TextArg("wait"), rt::TextArg("found "), rt::TextArg(" so far"), rt::TextArg("stop")});
+  const std::string text = "ab ab ab" + std::string(3000, 'x');
+  Pattern pattern("ab|(x+x+)+y");
+  g_cancelling = true;
+  Results results(pattern, text);
+  g_search_thread.join();
+  EXPECT_EQ(std::make_tuple(g_shown.message, g_shown.done, g_shown.total),
+            std::make_tuple(std::string("found 3 so far"), int64_t(8), int64_t(text.size())));
+  EXPECT_EQ(results.Spans().size(), 3u);
 }
 
 // Engine calls that would each run for a second or far longer before the
