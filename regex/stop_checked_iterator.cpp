@@ -1,4 +1,4 @@
-// The stop check behind the engine's iterator, and the engine's skip loop.
+// The stop check behind the engine's iterator.
 #include "regex/stop_checked_iterator.h"
 
 #include <utility>
@@ -15,17 +15,6 @@ StopCheck::~StopCheck() { t_current = outer_; }
 void StopCheck::Check() {
   t_countdown = kStepsPerCheck;
   if (t_current != nullptr && t_current->stop_.stop_requested()) throw SearchStopped{};
-}
-
-const char* SkipToStartByte(const char* from, const char* to, const unsigned char* map, unsigned char mask) {
-  while (to - from > StopCheck::kStepsPerCheck) {
-    const char* block_end = from + StopCheck::kStepsPerCheck;
-    while (from != block_end && (map[static_cast<unsigned char>(*from)] & mask) == 0) ++from;
-    if (from != block_end) return from;
-    StopCheck::Check();
-  }
-  while (from != to && (map[static_cast<unsigned char>(*from)] & mask) == 0) ++from;
-  return from;
 }
 
 }  // namespace regex_service

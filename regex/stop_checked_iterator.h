@@ -100,8 +100,18 @@ class StopCheckedIterator {
 };
 
 // The first byte in [from, to) whose map entry has a bit of mask, or to; a
-// stop is checked after every block of bytes passed over.
-const char* SkipToStartByte(const char* from, const char* to, const unsigned char* map, unsigned char mask);
+// stop is checked after every block of bytes passed over. Inline: it runs
+// once for every match, and a search may find millions.
+inline const char* SkipToStartByte(const char* from, const char* to, const unsigned char* map, unsigned char mask) {
+  while (to - from > StopCheck::kStepsPerCheck) {
+    const char* block_end = from + StopCheck::kStepsPerCheck;
+    while (from != block_end && (map[static_cast<unsigned char>(*from)] & mask) == 0) ++from;
+    if (from != block_end) return from;
+    StopCheck::Check();
+  }
+  while (from != to && (map[static_cast<unsigned char>(*from)] & mask) == 0) ++from;
+  return from;
+}
 
 }  // namespace regex_service
 
