@@ -48,7 +48,9 @@ press_and_cancel() {
   echo "press $1: Esc ended the search after $(($(milliseconds) - started)) ms (polled)"
 }
 
-threads() { awk '/^Threads:/ { print $2 }' "/proc/$pid/status"; }
+# Threads of the process, not counting Qt's painting pool, which starts its
+# threads when a paint first needs them and keeps them.
+threads() { cat /proc/"$pid"/task/*/comm 2>/dev/null | grep -cvx 'Thread (pooled)'; }
 resident_megabytes() { awk '/^VmRSS:/ { print int($2 / 1024) }' "/proc/$pid/status"; }
 # User and system time the process has used, in clock ticks.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
