@@ -75,14 +75,6 @@ void ForgetEndedWork() {
   std::erase_if(LeftRunning(), [](const std::unique_ptr<WorkThread>& thread) { return thread->isFinished(); });
 }
 
-class BusyCursor {
- public:
-  BusyCursor() { QApplication::setOverrideCursor(Qt::BusyCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
 // Shows itself after the delay (minimumDuration). Not modal: a modal box
 // would drop a close request of the window it blocks, and the program could
 // not be closed during a search; the gate makes it the one window that takes
@@ -163,7 +155,7 @@ class EventLoopWait {
 
   void BoxShown() {
     shown_ = true;
-    busy_cursor_.emplace();
+    QApplication::setOverrideCursor(Qt::BusyCursor);
     gate_.BoxShown();
     QTimer::singleShot(0, &loop_, [this] {
       box_->activateWindow();
@@ -176,7 +168,7 @@ class EventLoopWait {
   // back, and what the gate held is carried out once the caller has returned.
   void End() {
     box_.reset();
-    busy_cursor_.reset();
+    if (shown_) QApplication::restoreOverrideCursor();
     if (shown_ && owner_) owner_->activateWindow();
     gate_.ReissueHeld();
   }
@@ -187,7 +179,6 @@ class EventLoopWait {
   WaitGate gate_{&loop_, [this] { Cancel(); }};
   QPointer<QWidget> owner_ = QApplication::activeWindow();
   std::optional<ProgressBox> box_;
-  std::optional<BusyCursor> busy_cursor_;
   bool shown_ = false;
   bool finished_ = false;
   bool cancelled_ = false;

@@ -13,39 +13,24 @@
 namespace platform {
 namespace {
 
-// Everything a person does with keyboard, mouse, wheel, touch, pen or a drag.
-bool IsUserInput(QEvent::Type type) {
-  switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
+// Everything a person does with keyboard, mouse, wheel, touch, pen or a drag;
+// the pointer merely passing over a window (hover, enter) is not input.
+bool IsUserInput(const QEvent& event) {
+  switch (event.type()) {
+    case QEvent::Enter:
+    case QEvent::HoverEnter:
+    case QEvent::HoverMove:
+    case QEvent::HoverLeave:
+      return false;
     case QEvent::Shortcut:
     case QEvent::InputMethod:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::NonClientAreaMouseButtonPress:
-    case QEvent::NonClientAreaMouseButtonRelease:
-    case QEvent::NonClientAreaMouseButtonDblClick:
-    case QEvent::NonClientAreaMouseMove:
-    case QEvent::Wheel:
-    case QEvent::ContextMenu:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-    case QEvent::TouchCancel:
-    case QEvent::TabletPress:
-    case QEvent::TabletRelease:
-    case QEvent::TabletMove:
-    case QEvent::NativeGesture:
     case QEvent::Gesture:
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::Drop:
       return true;
     default:
-      return false;
+      return event.isInputEvent();  // keys, mouse, wheel, touch, tablet, context menu
   }
 }
 
@@ -103,7 +88,7 @@ bool WaitGate::eventFilter(QObject* receiver, QEvent* event) {
     held_keys_.emplace_back(receiver, event->clone());
     return true;
   }
-  if (IsUserInput(type)) return true;
+  if (IsUserInput(*event)) return true;
   if (type == QEvent::Timer) return !receiver->isWidgetType() && !receiver->isWindowType();
   QWidget* window = ClosableWindow(receiver);
   if (window == nullptr) return false;

@@ -51,7 +51,7 @@ bool RunResponsively(Work work, Progress progress) {
     request.emplace();
     request->work = [work = std::move(work), stop = request->stop.get_token()] { work(stop); };
     request->progress = std::move(progress);
-    request->cancel_button = CancelCaption().c_str();
+    request->cancel_button = CancelCaption();
   } catch (const std::bad_alloc&) {
     ReportOutOfMemory(FailedRequestOnThisThread());
   }

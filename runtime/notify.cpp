@@ -59,7 +59,7 @@ intptr_t RuntimeNotify(intptr_t code, intptr_t a, intptr_t b) {
     case notify::kOutOfMemory:
       RaiseOutOfMemory(a);
     case notify::kRunWhileResponsive:
-      RunWhileResponsive(*reinterpret_cast<const ResponsiveWork*>(a));
+      rt::RunWhileResponsive(*reinterpret_cast<const ResponsiveWork*>(a));
       return 1;
     case notify::kFailedRequest:
       return intptr_t(FailedRequestOnThisThread());

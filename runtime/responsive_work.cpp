@@ -12,13 +12,7 @@ namespace rt {
 void RunWhileResponsive(const ResponsiveWork& request) {
   bool started = false;
   try {
-    started = platform::RunWhileResponsive(
-        {request.work, request.stop,
-         [&request] {
-           WorkProgress progress = request.progress ? request.progress() : WorkProgress();
-           return platform::WaitProgress{std::move(progress.message), progress.done, progress.total};
-         },
-         request.cancel_button});
+    started = platform::RunWhileResponsive(request);
   } catch (const std::bad_alloc&) {
     RaiseOutOfMemory(FailedRequestOnThisThread());
   }
