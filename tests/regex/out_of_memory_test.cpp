@@ -27,6 +27,8 @@ void* operator new(size_t n) {
 void* operator new[](size_t n) { return operator new(n); }
 void* operator new(size_t n, const std::nothrow_t&) noexcept { return Allocate(n); }
 void* operator new[](size_t n, const std::nothrow_t&) noexcept { return Allocate(n); }
+// The deletes that go with these news, here too: under AddressSanitizer the
+// sanitizer's own deletes would be linked instead, which refuse malloc's blocks.
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, size_t) noexcept { std::free(p); }
